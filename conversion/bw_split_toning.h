@@ -1,0 +1,6 @@
+#pragma once
+
+#include "conversion/style_context.h"
+
+void convert_bw_mixer(style_context& context);
+void convert_split_toning(style_context& context);

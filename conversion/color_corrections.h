@@ -1,0 +1,6 @@
+#pragma once
+
+#include "conversion/style_context.h"
+
+void convert_vibrance(style_context& context);
+void convert_color_corrections(style_context& context);

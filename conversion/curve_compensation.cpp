@@ -1,0 +1,143 @@
+#include "conversion/curve_compensation.h"
+
+#include "conversion/curve_sampling.h"
+
+#include <QDebug>
+#include <QPointF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QVector<int> const& probe_offsets()
+{
+    static QVector<int> const offsets{0, 1, -1, 2, -2, 3, -3, 4, -4};
+    return offsets;
+}
+
+QPointF unit_point(QPoint const& point)
+{
+    return QPointF(point) / 255.0;
+}
+
+bool find_master_level(inverse_master_map const& inverse, int x, int& level)
+{
+    for (int offset : probe_offsets()) {
+        int const probe = std::max(std::min(x + offset, 255), 0);
+        if (inverse.contains(probe)) {
+            level = probe;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Ties go to the earlier input level; none at 255 or more away is taken.
+int nearest_input_level(QVector<int> const& inputs, int x)
+{
+    float best = 255.0f;
+    int nearest = -1;
+    for (int input : inputs) {
+        float const distance = float(std::abs(input - x));
+        if (distance < best) {
+            best = distance;
+            nearest = input;
+        }
+    }
+    return nearest;
+}
+
+QPoint end_point(rozar::cSpline const& master, rozar::cSpline const& channel, double level)
+{
+    double const a = limit_level(master.getY(level));
+    double const b = limit_level(channel.getY(a));
+    return QPoint(int(a + 0.5), int(b + 0.5));
+}
+
+void move_points_to_master_inputs(QVector<QPoint>& points, inverse_master_map const& inverse)
+{
+    int i = 0;
+    while (i < points.size()) {
+        QPoint const point = points[i];
+        int level = 0;
+        if (!find_master_level(inverse, point.x(), level)) {
+            qInfo() << "Removing point" << point << unit_point(point) << "-> No Y in range";
+            points.remove(i);
+            continue;
+        }
+        QVector<int> const& inputs = inverse[level];
+        bool const at_end = i == 0 || i == points.size() - 1;
+        int const input = at_end ? (level > 127 ? inputs.last() : inputs.first()) : nearest_input_level(inputs, point.x());
+        if (input == -1) {
+            qWarning("compensate_with_rgb_curve: Found y:%d with no matching x value", level);
+            points.remove(i);
+            continue;
+        }
+        QPoint const moved(point.x() + input - level, point.y() + input - level);
+        qInfo() << "Replacing point" << point << unit_point(point) << "with" << moved << unit_point(moved);
+        points[i] = moved;
+        ++i;
+    }
+}
+
+bool is_inside_edges(QPoint const& point)
+{
+    int const x = point.x();
+    return x == 0 || x == 255 || (x >= 11 && x <= 244);
+}
+
+void remove_edge_points(QVector<QPoint>& points)
+{
+    int i = 0;
+    while (i < points.size()) {
+        if (is_inside_edges(points[i])) {
+            ++i;
+            continue;
+        }
+        qDebug() << "Removing point" << points[i] << unit_point(points[i]) << "too close to or beyond the edge";
+        points.remove(i);
+    }
+}
+
+// Of points sharing an x value the later one wins.
+void remove_repeated_x(QVector<QPoint>& points)
+{
+    int i = 0;
+    while (i + 1 < points.size()) {
+        if (points[i].x() == points[i + 1].x())
+            points.remove(i);
+        else
+            ++i;
+    }
+}
+
+}
+
+inverse_master_map build_inverse_master_map(QVector<QPoint> const& master)
+{
+    rozar::cSpline const spline = curve_spline(master);
+    inverse_master_map inverse;
+    for (int k = 0; k <= 255; ++k) {
+        double const level = limit_level(std::round(spline.getY(k)));
+        inverse[int(level)].append(k);
+    }
+    return inverse;
+}
+
+QVector<QPoint> compensate_with_rgb_curve(QVector<QPoint> const& channel, QVector<QPoint> const& master,
+                                          inverse_master_map const& inverse)
+{
+    rozar::cSpline const master_spline = curve_spline(master);
+    rozar::cSpline const channel_spline = curve_spline(channel);
+    QVector<QPoint> points = raster_curve(channel);
+    points.prepend(end_point(master_spline, channel_spline, 0));
+    points.append(end_point(master_spline, channel_spline, 255));
+
+    move_points_to_master_inputs(points, inverse);
+    remove_edge_points(points);
+    std::stable_sort(points.begin(), points.end(),
+                     [](QPoint const& left, QPoint const& right) { return left.x() < right.x(); });
+    remove_repeated_x(points);
+    return points;
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "conversion/style_context.h"
+
+#include <QPoint>
+#include <QVector>
+
+void curve_to_string(style_map& style, QString const& key, QVector<QPoint> const& curve);

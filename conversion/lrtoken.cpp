@@ -1,0 +1,100 @@
+#include "conversion/lrtoken.h"
+
+namespace {
+
+QChar const quote_mark(QLatin1Char('"'));
+
+bool is_separator(QChar c)
+{
+    return c.isSpace() || c == QLatin1Char(',') || c == QLatin1Char('=');
+}
+
+bool is_single_character_token(QChar c)
+{
+    return c == QLatin1Char(',') || c == QLatin1Char('=');
+}
+
+lrtoken make_token(QStringRef const& piece)
+{
+    if (piece == QLatin1String("="))
+        return {token_type::equals, piece, 0};
+    if (piece == QLatin1String(","))
+        return {token_type::comma, piece, 0};
+    if (piece == QLatin1String("{"))
+        return {token_type::lbrace, piece, 0};
+    if (piece == QLatin1String("}"))
+        return {token_type::rbrace, piece, 0};
+    if (piece.startsWith(quote_mark) && piece.endsWith(quote_mark))
+        return {token_type::str, piece.mid(1, qMax(0, piece.size() - 2)), 0};
+    bool is_number = false;
+    int const number = piece.toInt(&is_number, 10);
+    if (is_number)
+        return {token_type::num, piece, number};
+    if (piece == QLatin1String("true"))
+        return {token_type::boolean, piece, 1};
+    if (piece == QLatin1String("false"))
+        return {token_type::boolean, piece, 0};
+    return {token_type::name, piece, 0};
+}
+
+void add_piece(std::vector<lrtoken>& tokens, QString const& text, int start, int end)
+{
+    if (end > start)
+        tokens.push_back(make_token(QStringRef(&text, start, end - start)));
+}
+
+} // namespace
+
+QString lrtoken::token_type_to_name(token_type type)
+{
+    switch (type) {
+    case token_type::name:
+        return QStringLiteral("token_type::name");
+    case token_type::str:
+        return QStringLiteral("token_type::str");
+    case token_type::boolean:
+        return QStringLiteral("token_type::boolean");
+    case token_type::num:
+        return QStringLiteral("token_type::num");
+    case token_type::equals:
+        return QStringLiteral("token_type::equals");
+    case token_type::comma:
+        return QStringLiteral("token_type::comma");
+    case token_type::lbrace:
+        return QStringLiteral("token_type::lbrace");
+    case token_type::rbrace:
+        return QStringLiteral("token_type::rbrace");
+    case token_type::eof:
+        return QStringLiteral("token_type::eof");
+    }
+    return QStringLiteral("<unknown>");
+}
+
+QDebug& operator<<(QDebug& debug, lrtoken const& token)
+{
+    QDebugStateSaver saver(debug);
+    debug.noquote().nospace() << lrtoken::token_type_to_name(token.type) << "(\"" << token.text << "\", "
+                              << token.value << ')';
+    return debug;
+}
+
+std::vector<lrtoken> split_into_tokens(QString const& text)
+{
+    std::vector<lrtoken> tokens;
+    bool inside_quotes = false;
+    int start = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        QChar const c = text.at(i);
+        if (!inside_quotes && is_separator(c)) {
+            add_piece(tokens, text, start, i);
+            if (is_single_character_token(c))
+                add_piece(tokens, text, i, i + 1);
+            start = i + 1;
+        } else if (c == quote_mark) {
+            inside_quotes = !inside_quotes;
+        }
+    }
+    add_piece(tokens, text, start, text.size());
+    tokens.push_back({token_type::eof, QStringRef(), 0});
+    return tokens;
+}

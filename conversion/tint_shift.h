@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// Capture One's tint drifts with the temperature, differently per output
+// colour space; this is the offset that keeps a preset's tint looking the same.
+float get_tint_shift(QString const& colour_space, float temperature);

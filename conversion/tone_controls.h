@@ -1,0 +1,9 @@
+#pragma once
+
+#include "conversion/style_context.h"
+
+void test_legacy(style_context& context);
+void convert_tone_2010(style_context& context);
+void convert_tone_2012(style_context& context);
+void convert_clarity(style_context& context);
+void convert_saturation(style_context& context);

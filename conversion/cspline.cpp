@@ -1,5 +1,6 @@
 #include "conversion/cspline.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 
@@ -44,9 +45,11 @@ int cSpline::check_input()
 
 void cSpline::compute_segments()
 {
-    std::size_t const m = x.size() - 1;
-    if (m == 0)
+    // An x value without its y value has no point to pass through.
+    std::size_t const n = std::min(x.size(), y.size());
+    if (n < 2)
         return;
+    std::size_t const m = n - 1;
     std::vector<double> const a = y;
     std::vector<double> h(m);
     for (std::size_t i = 0; i < m; ++i)

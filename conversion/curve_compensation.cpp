@@ -48,6 +48,12 @@ int nearest_input_level(QVector<int> const& inputs, int x)
     return nearest;
 }
 
+// The curve's ends keep to the outermost input level of their side.
+int end_input_level(QVector<int> const& inputs, int level)
+{
+    return level > 127 ? inputs.last() : inputs.first();
+}
+
 QPoint end_point(rozar::cSpline const& master, rozar::cSpline const& channel, double level)
 {
     double const a = limit_level(master.getY(level));
@@ -68,7 +74,7 @@ void move_points_to_master_inputs(QVector<QPoint>& points, inverse_master_map co
         }
         QVector<int> const& inputs = inverse[level];
         bool const at_end = i == 0 || i == points.size() - 1;
-        int const input = at_end ? (level > 127 ? inputs.last() : inputs.first()) : nearest_input_level(inputs, point.x());
+        int const input = at_end ? end_input_level(inputs, level) : nearest_input_level(inputs, point.x());
         if (input == -1) {
             qWarning("compensate_with_rgb_curve: Found y:%d with no matching x value", level);
             points.remove(i);

@@ -70,7 +70,7 @@ void lightroom_importer::read_lrpreset(QString const& path)
         read_dot_notation_lrpreset(text);
     else
         read_regular_lrpreset(text);
-    name = settings.value(QStringLiteral("title"), QString());
+    name = settings.value(QStringLiteral("title"));
 }
 
 void lightroom_importer::read_dot_notation_lrpreset(QString const& text)

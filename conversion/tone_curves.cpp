@@ -42,6 +42,20 @@ QVector<QPoint> usable_curve(QVector<QPoint> const& curve, QString const& key)
     return {};
 }
 
+channel_curve usable_channel(QString const& key, QVector<QPoint> const& curve)
+{
+    return {key, usable_curve(curve, key)};
+}
+
+bool all_empty(channel_curves const& channels)
+{
+    for (channel_curve const& channel : channels) {
+        if (!channel.curve.isEmpty())
+            return false;
+    }
+    return true;
+}
+
 bool converts_without_table(QString const& colorspace)
 {
     return colorspace == QLatin1String("prophoto") || colorspace == QLatin1String("raw");
@@ -135,16 +149,13 @@ void convert_tone_curves(style_context& context)
     lightroom_importer const& importer = context.importer;
     QVector<QPoint> master = usable_curve(importer.tone_curve, QStringLiteral("GradationCurve"));
     channel_curves channels{{
-        {QStringLiteral("GradationCurveRed"), usable_curve(importer.tone_curve_red, QStringLiteral("GradationCurveRed"))},
-        {QStringLiteral("GradationCurveGreen"),
-         usable_curve(importer.tone_curve_green, QStringLiteral("GradationCurveGreen"))},
-        {QStringLiteral("GradationCurveBlue"),
-         usable_curve(importer.tone_curve_blue, QStringLiteral("GradationCurveBlue"))},
+        usable_channel(QStringLiteral("GradationCurveRed"), importer.tone_curve_red),
+        usable_channel(QStringLiteral("GradationCurveGreen"), importer.tone_curve_green),
+        usable_channel(QStringLiteral("GradationCurveBlue"), importer.tone_curve_blue),
     }};
 
     if (master.isEmpty()) {
-        bool const no_channel = channels[0].curve.isEmpty() && channels[1].curve.isEmpty() && channels[2].curve.isEmpty();
-        if (no_channel)
+        if (all_empty(channels))
             return;
         master = identity_curve();
     }

@@ -6,8 +6,8 @@
 
 namespace {
 
-// XMP packets carry no DTD, so a declared entity is never allowed to grow the
-// text it stands for; crafted entities can't blow up memory that way.
+// Presets have no use for entities that grow the text they stand for; refusing
+// those keeps a crafted document from expanding without bound.
 constexpr int entity_expansion_limit = 0;
 
 enum class path_result { found, missing, wrong };

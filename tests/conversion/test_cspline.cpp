@@ -203,6 +203,16 @@ INSTANTIATE_TEST_SUITE_P(cases, cspline_without_segments,
                                          flat_case{{0, 100, 100, 255}, {9, 1, 2, 3}, 9}, flat_case{{}, {}, 0},
                                          flat_case{{}, {4}, 4}, flat_case{{3}, {}, 0}));
 
+TEST(cspline, unequal_lengths_use_the_complete_points)
+{
+    rozar::cSpline const longer_x = make_spline({0, 100, 200}, {0, 50});
+    ASSERT_EQ(longer_x.segments.size(), 1u);
+    EXPECT_EQ(longer_x.getY(200), 100);
+    rozar::cSpline const longer_y = make_spline({0, 100}, {0, 50, 70});
+    ASSERT_EQ(longer_y.segments.size(), 1u);
+    EXPECT_EQ(longer_y.getY(50), 25);
+}
+
 TEST(cspline, nan_position_falls_to_the_last_segment)
 {
     rozar::cSpline const spline = make_spline({0, 128, 255}, {0, 150, 255});

@@ -6,7 +6,7 @@ namespace {
 
 // Malformed preset points can lie far outside 0..255; the result must still
 // fit an int.
-int truncate_to_int(float value)
+int saturating_int(float value)
 {
     constexpr float int_limit = 2147483648.0f;
     if (value >= int_limit)
@@ -26,7 +26,7 @@ QVector<QPoint> damp_curve_shadows(QVector<QPoint> const& curve)
             continue;
         float const x = float(point.x());
         float const y = float(point.y());
-        point.setY(truncate_to_int(y + (y - x) * (1.0f + x / -84.0f) * -0.5f));
+        point.setY(saturating_int(y + (y - x) * (1.0f + x / -84.0f) * -0.5f));
     }
     return damped;
 }

@@ -8,6 +8,8 @@
 #include "conversion/tone_curves.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -17,6 +19,7 @@
 
 #include <climits>
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 void PrintTo(QString const& text, std::ostream* out)
@@ -584,6 +587,25 @@ INSTANTIATE_TEST_SUITE_P(
                         QStringLiteral("0.000000,0.000000;1.000000,0.000000")},
                        "\"GradationCurveRed\" curve keeps 1 point(s) after compensation"}));
 
+void expect_well_formed_curves(style_map const& style)
+{
+    for (auto entry = style.cbegin(); entry != style.cend(); ++entry) {
+        if (!entry.key().startsWith(QLatin1String("GradationCurve")))
+            continue;
+        QStringList const pairs = entry.value().split(QLatin1Char(';'));
+        EXPECT_GE(pairs.size(), 2) << qPrintable(entry.key());
+        for (QString const& pair : pairs) {
+            QStringList const numbers = pair.split(QLatin1Char(','));
+            ASSERT_EQ(numbers.size(), 2) << qPrintable(entry.value());
+            for (QString const& number : numbers) {
+                bool ok = false;
+                double const value = number.toDouble(&ok);
+                EXPECT_TRUE(ok && value >= 0 && value <= 1) << qPrintable(entry.value());
+            }
+        }
+    }
+}
+
 struct robustness_case {
     curve master;
     curve red;
@@ -599,21 +621,7 @@ TEST_P(bad_input, never_breaks_the_stage)
     robustness_case const& c = std::get<0>(GetParam());
     style_map const style = run(make_importer(c.master, c.red, c.red, {}), QLatin1String(std::get<1>(GetParam())));
     EXPECT_EQ(style.value(QStringLiteral("Name")), QStringLiteral("kept"));
-    for (auto entry = style.cbegin(); entry != style.cend(); ++entry) {
-        if (entry.key() == QLatin1String("Name"))
-            continue;
-        QStringList const pairs = entry.value().split(QLatin1Char(';'));
-        EXPECT_GE(pairs.size(), 2) << qPrintable(entry.key());
-        for (QString const& pair : pairs) {
-            QStringList const numbers = pair.split(QLatin1Char(','));
-            ASSERT_EQ(numbers.size(), 2) << qPrintable(entry.value());
-            for (QString const& number : numbers) {
-                bool ok = false;
-                double const value = number.toDouble(&ok);
-                EXPECT_TRUE(ok && value >= 0 && value <= 1) << qPrintable(entry.value());
-            }
-        }
-    }
+    expect_well_formed_curves(style);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -630,6 +638,35 @@ INSTANTIATE_TEST_SUITE_P(
                         robustness_case{{{20, 0}}, {{128, 128}}},
                         robustness_case{{{100, 0}, {0, 255}}, {{0, 0}, {0, 0}, {255, 255}}}),
         testing::Values("raw", "prophoto", "adobe", "srgb", "widegamut", "other")));
+
+TEST_F(tone_curve_stage, real_presets_convert_in_every_colorspace)
+{
+    QDir const corpus(QStringLiteral(KESTOVA_CORPUS));
+    QStringList files;
+    for (QString const& folder : QStringList{QStringLiteral("lrtemplate"), QStringLiteral("xmp")}) {
+        for (QFileInfo const& file : QDir(corpus.filePath(folder)).entryInfoList(QDir::Files))
+            files.append(file.filePath());
+    }
+    int with_curves = 0;
+    for (QString const& path : files) {
+        lightroom_importer importer;
+        try {
+            if (path.endsWith(QLatin1String(".xmp")))
+                importer.read_xmp(path);
+            else
+                importer.read_lrpreset(path);
+        } catch (std::runtime_error const&) {
+            continue;
+        }
+        with_curves += !importer.tone_curve.isEmpty();
+        for (char const* colorspace : {"raw", "prophoto", "adobe", "srgb", "widegamut", "other"}) {
+            style_map const style = run(importer, QLatin1String(colorspace));
+            EXPECT_EQ(style.contains(QStringLiteral("GradationCurve")), style.size() > 1) << qPrintable(path);
+            expect_well_formed_curves(style);
+        }
+    }
+    EXPECT_GT(with_curves, 0);
+}
 
 QString style_value(QString const& xml, QString const& key)
 {

@@ -1,5 +1,7 @@
 #include "conversion/lrtoken.h"
 
+#include <cstddef>
+
 namespace {
 
 QChar const quote_mark(QLatin1Char('"'));
@@ -14,6 +16,15 @@ bool is_single_character_token(QChar c)
     return c == QLatin1Char(',') || c == QLatin1Char('=');
 }
 
+// A piece that starts with a letter or a quote never converts to int; most
+// pieces are setting names and strings, and the conversion is the expensive
+// test.
+bool may_be_number(QStringRef const& piece)
+{
+    ushort const first = piece.at(0).unicode();
+    return !((first >= 'a' && first <= 'z') || (first >= 'A' && first <= 'Z') || first == '"');
+}
+
 lrtoken make_token(QStringRef const& piece)
 {
     if (piece == QLatin1String("="))
@@ -26,10 +37,12 @@ lrtoken make_token(QStringRef const& piece)
         return {token_type::rbrace, piece, 0};
     if (piece.startsWith(quote_mark) && piece.endsWith(quote_mark))
         return {token_type::str, piece.mid(1, qMax(0, piece.size() - 2)), 0};
-    bool is_number = false;
-    int const number = piece.toInt(&is_number, 10);
-    if (is_number)
-        return {token_type::num, piece, number};
+    if (may_be_number(piece)) {
+        bool is_number = false;
+        int const number = piece.toInt(&is_number, 10);
+        if (is_number)
+            return {token_type::num, piece, number};
+    }
     if (piece == QLatin1String("true"))
         return {token_type::boolean, piece, 1};
     if (piece == QLatin1String("false"))
@@ -81,6 +94,9 @@ QDebug& operator<<(QDebug& debug, lrtoken const& token)
 std::vector<lrtoken> split_into_tokens(QString const& text)
 {
     std::vector<lrtoken> tokens;
+    // Templates hold about one token per six or seven characters, so a
+    // quarter of the length spares the vector its regrowth.
+    tokens.reserve(std::size_t(text.size()) / 4 + 1);
     bool inside_quotes = false;
     int start = 0;
     for (int i = 0; i < text.size(); ++i) {

@@ -1,0 +1,5 @@
+#pragma once
+
+// Registers the application's images and fonts. They are compiled into a
+// static library, which links its resources only when code asks for them.
+void init_application_resources();

@@ -1,0 +1,122 @@
+#include "batch_conversion.h"
+
+#include "emphasis.h"
+#include "preset_reader.h"
+#include "settings_keys.h"
+#include "style_file_writing.h"
+#include "style_pack_writing.h"
+
+#include "conversion/lightroom_importer.h"
+#include "varo/message_box.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSettings>
+#include <QtDebug>
+
+namespace {
+
+QString setting_text(QSettings const& settings, settings_key const& key)
+{
+    return settings.value(key.key, key.default_value).toString();
+}
+
+void show_critical(QWidget* parent, QString const& title, QString const& text)
+{
+    varo::message_box::critical(parent, title, text, QMessageBox::Ok, QMessageBox::NoButton);
+}
+
+}
+
+batch_conversion::batch_conversion(QWidget* parent, QSettings& settings)
+    : parent(parent),
+      settings(settings),
+      format(settings.value(QStringLiteral("format"), QStringLiteral("separate")).toString()),
+      questions(parent)
+{
+}
+
+void batch_conversion::run(QStringList const& files)
+{
+    for (QString const& path : files)
+        convert_preset(path);
+    report_file_failures();
+    if (!styles.isEmpty())
+        write_pack();
+}
+
+void batch_conversion::convert_preset(QString const& path)
+{
+    QFileInfo const file(path);
+    lightroom_importer importer;
+    if (!preset_reader::read(parent, file, importer))
+        return;
+    qDebug() << importer.settings;
+
+    QString const style_name = file.completeBaseName() + QStringLiteral(".costyle");
+    QString const output_path = setting_text(settings, settings_keys::output_dir) + QLatin1Char('/') + style_name;
+
+    preset_flags flags;
+    writer.check_costyle(flags.white_balance, flags.unsupported, flags.calibration, importer);
+    if (!questions.accept(importer, flags))
+        return;
+
+    QString xml;
+    writer.create_costyle(importer, xml);
+    if (format != QLatin1String("separate")) {
+        styles.insert(style_name, xml);
+        return;
+    }
+    QString reason;
+    if (!write_style_file(output_path, xml, reason))
+        file_failures.add(output_path, reason);
+}
+
+void batch_conversion::report_file_failures() const
+{
+    for (failure_group const& group : file_failures.groups()) {
+        QString const text = group.count == 1
+            ? tr("The style %1 could not be written.<br/><br/>Reason: %2")
+                  .arg(emphasis(group.first_subject), group.reason.toHtmlEscaped())
+            : tr("%n styles could not be written, among them %1.<br/><br/>Reason: %2", nullptr, group.count)
+                  .arg(emphasis(group.first_subject), group.reason.toHtmlEscaped());
+        show_critical(parent, tr("Can't write style"), text);
+    }
+}
+
+void batch_conversion::write_pack() const
+{
+    QString const pack_path =
+        QFileDialog::getSaveFileName(parent, tr("Name Capture One Stylepack"),
+                                     setting_text(settings, settings_keys::output_dir) + QLatin1Char('/'),
+                                     tr("Capture One Stylepack(*.costylepack)"));
+    if (pack_path.isEmpty())
+        return;
+    // The entries hold the bytes that libzip reads while closing the archive.
+    QVector<style_pack_entry> const entries = style_pack_entries(styles, style_pack_prefix(format, pack_path));
+    report_pack_failures(pack_path, write_style_pack(pack_path, entries));
+}
+
+void batch_conversion::report_pack_failures(QString const& pack_path, style_pack_result const& result) const
+{
+    QString const pack = emphasis(pack_path);
+    if (!result.open_error.isEmpty()) {
+        show_critical(parent, tr("Can't write stylepack"),
+                      tr("The stylepack %1 could not be created.<br/><br/>libzip: %2")
+                          .arg(pack, result.open_error.toHtmlEscaped()));
+        return;
+    }
+    for (failure_group const& group : result.add_failures.groups()) {
+        QString const text = group.count == 1
+            ? tr("The style %1 could not be added to the stylepack %2.<br/><br/>libzip: %3")
+                  .arg(emphasis(group.first_subject), pack, group.reason.toHtmlEscaped())
+            : tr("%n styles could not be added to the stylepack %2, among them %1.<br/><br/>libzip: %3",
+                 nullptr, group.count)
+                  .arg(emphasis(group.first_subject), pack, group.reason.toHtmlEscaped());
+        show_critical(parent, tr("Can't write stylepack"), text);
+    }
+    if (!result.written())
+        show_critical(parent, tr("Can't write stylepack"),
+                      tr("The stylepack %1 was not written.<br/><br/>libzip: %2")
+                          .arg(pack, result.close_error.toHtmlEscaped()));
+}

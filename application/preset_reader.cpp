@@ -1,0 +1,46 @@
+#include "preset_reader.h"
+
+#include "emphasis.h"
+
+#include "conversion/lightroom_importer.h"
+#include "varo/message_box.h"
+
+#include <QFileInfo>
+
+#include <stdexcept>
+
+bool preset_reader::read(QWidget* parent, QFileInfo const& file, lightroom_importer& importer)
+{
+    try {
+        QString const suffix = file.suffix().toLower();
+        if (suffix == QLatin1String("lrtemplate")) {
+            importer.read_lrpreset(file.filePath());
+        } else if (suffix == QLatin1String("xmp")) {
+            importer.read_xmp(file.filePath());
+        } else {
+            report_unsupported_format(parent, file);
+            return false;
+        }
+    } catch (std::runtime_error const& error) {
+        report_parse_error(parent, file, error);
+        return false;
+    }
+    return true;
+}
+
+void preset_reader::report_unsupported_format(QWidget* parent, QFileInfo const& file)
+{
+    varo::message_box::critical(
+        parent, tr("Unsupported preset format"),
+        tr("Your preset %1 is in a format Kestova can't convert.").arg(emphasis(file.fileName())), QMessageBox::Ok,
+        QMessageBox::NoButton);
+}
+
+void preset_reader::report_parse_error(QWidget* parent, QFileInfo const& file, std::exception const& error)
+{
+    QString const text = tr("Your preset %1 can't be processed by Kestova.<br/><br/>Please contact the Harlune "
+                            "support and send them a screenshot of this message and the preset file stated above "
+                            "to support@harlune.example<br/><br/>Error: %2")
+                             .arg(emphasis(file.fileName()), QString::fromUtf8(error.what()).toHtmlEscaped());
+    varo::message_box::critical(parent, tr("Can't read preset"), text, QMessageBox::Ok, QMessageBox::NoButton);
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// Writes the style text as UTF-8 to `path`, replacing an existing file.
+// On failure `reason` says why and the answer is false.
+bool write_style_file(QString const& path, QString const& xml, QString& reason);

@@ -1,0 +1,122 @@
+#include "style_pack_writing.h"
+
+#include "message_capture.h"
+#include "qstring_printer.h"
+#include "zip_reading.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QMap<QString, QString> const styles{
+    {QStringLiteral("b.costyle"), QStringLiteral("<SL Engine=\"900\">b</SL>\n")},
+    {QStringLiteral("a.costyle"), QStringLiteral("<SL Engine=\"900\">Café</SL>\n")},
+};
+
+TEST(style_pack_prefix, only_the_category_format_has_a_folder)
+{
+    struct {
+        char const* format;
+        char const* path;
+        char const* prefix;
+    } const cases[] = {
+        {"stylepack_category", "/out/Looks.costylepack", "Looks/"},
+        {"stylepack_category", "/out/my.looks.costylepack", "my.looks/"},
+        {"stylepack_category", "/out/Looks", "Looks/"},
+        {"stylepack", "/out/Looks.costylepack", ""},
+        {"separate", "/out/Looks.costylepack", ""},
+        {"anything", "/out/Looks.costylepack", ""},
+    };
+    for (auto const& c : cases)
+        EXPECT_EQ(style_pack_prefix(QString::fromLatin1(c.format), QString::fromLatin1(c.path)),
+                  QString::fromLatin1(c.prefix))
+            << c.format << " " << c.path;
+}
+
+TEST(style_pack_entries, follow_the_key_order_with_prefix_and_utf8_text)
+{
+    auto const entries = style_pack_entries(styles, QStringLiteral("Looks/"));
+    ASSERT_EQ(entries.size(), 2);
+    EXPECT_EQ(entries[0].key, QStringLiteral("a.costyle"));
+    EXPECT_EQ(entries[0].name, QStringLiteral("Looks/a.costyle"));
+    EXPECT_EQ(entries[0].data, QByteArray("<SL Engine=\"900\">Caf\xc3\xa9</SL>\n"));
+    EXPECT_EQ(entries[1].name, QStringLiteral("Looks/b.costyle"));
+}
+
+class style_pack_writing : public ::testing::Test {
+protected:
+    QString path(QString const& name) const { return folder.filePath(name); }
+
+    QTemporaryDir folder;
+    message_capture messages;
+};
+
+TEST_F(style_pack_writing, writes_every_entry_in_order)
+{
+    QString const pack = path(QStringLiteral("Looks.costylepack"));
+    auto const result = write_style_pack(pack, style_pack_entries(styles, QStringLiteral("Looks/")));
+    EXPECT_TRUE(result.written());
+    EXPECT_TRUE(result.add_failures.groups().isEmpty());
+    zip_entries const expected{
+        {QStringLiteral("Looks/a.costyle"), QByteArray("<SL Engine=\"900\">Caf\xc3\xa9</SL>\n")},
+        {QStringLiteral("Looks/b.costyle"), QByteArray("<SL Engine=\"900\">b</SL>\n")},
+    };
+    EXPECT_EQ(read_zip(pack), expected);
+    EXPECT_EQ(messages.lines(), QStringList({QStringLiteral("debug: Key 0: 'a.costyle' -> 'Looks/a.costyle'"),
+                                             QStringLiteral("debug: Key 1: 'b.costyle' -> 'Looks/b.costyle'")}));
+}
+
+TEST_F(style_pack_writing, replaces_an_existing_file)
+{
+    QString const pack = path(QStringLiteral("Looks.costylepack"));
+    QFile old(pack);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("not a zip archive");
+    old.close();
+    EXPECT_TRUE(write_style_pack(pack, style_pack_entries(styles, QString())).written());
+    auto const entries = read_zip(pack);
+    ASSERT_EQ(entries.size(), 2);
+    EXPECT_EQ(entries[0].first, QStringLiteral("a.costyle"));
+}
+
+TEST_F(style_pack_writing, a_failed_open_adds_nothing)
+{
+    // A folder can't be opened as an archive.
+    auto const result = write_style_pack(folder.path(), style_pack_entries(styles, QString()));
+    EXPECT_FALSE(result.written());
+    EXPECT_EQ(result.open_error, QStringLiteral("Operation not supported"));
+    EXPECT_EQ(messages.lines(),
+              QStringList(QStringLiteral("warning: libzip zip_open error 28: Operation not supported")));
+}
+
+TEST_F(style_pack_writing, a_failed_add_names_the_entry_and_goes_on)
+{
+    QVector<style_pack_entry> entries = style_pack_entries(styles, QString());
+    entries.insert(1, entries[0]);
+    QString const pack = path(QStringLiteral("Looks.costylepack"));
+    auto const result = write_style_pack(pack, entries);
+    EXPECT_TRUE(result.written());
+    ASSERT_EQ(result.add_failures.groups().size(), 1);
+    EXPECT_EQ(result.add_failures.groups()[0].first_subject, QStringLiteral("a.costyle"));
+    EXPECT_EQ(result.add_failures.groups()[0].reason, QStringLiteral("File already exists"));
+    EXPECT_TRUE(messages.lines().contains(QStringLiteral("warning: libzip zip_file_add error: File already exists")));
+    EXPECT_EQ(read_zip(pack).size(), 2);
+}
+
+TEST_F(style_pack_writing, a_failed_close_means_not_written)
+{
+    QString const pack = path(QStringLiteral("missing/Looks.costylepack"));
+    auto const result = write_style_pack(pack, style_pack_entries(styles, QString()));
+    EXPECT_FALSE(result.written());
+    EXPECT_EQ(result.close_error, QStringLiteral("Failure to create temporary file: No such file or directory"));
+    EXPECT_EQ(messages.lines().last(),
+              QStringLiteral("warning: libzip zip_close error -1: Failure to create temporary file: No such file or "
+                             "directory"));
+    EXPECT_FALSE(QFile::exists(pack));
+}
+
+}

@@ -1,0 +1,538 @@
+#include "varo/application_log.h"
+
+#include "varo/log_shortcuts.h"
+#include "varo/message_handler.h"
+#include "varo/network_report.h"
+
+#include "modal.h"
+#include "recording_translator.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QSet>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextEdit>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <iostream>
+#include <sstream>
+#include <thread>
+#include <vector>
+
+// Exported by QtGui for key-event simulation: delivers a key press to the
+// shortcut map as a real key press would.
+Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k,
+                                               Qt::KeyboardModifiers mods,
+                                               const QString& text = QString(),
+                                               bool autorep = false, ushort count = 1);
+
+namespace {
+
+const QString rule(80, '-');
+
+// The console behind the process-wide log's tees.
+std::ostringstream* console_out = nullptr;
+std::ostringstream* console_err = nullptr;
+QString desktop;
+
+QSet<QWidget*> top_levels()
+{
+    const QWidgetList widgets = QApplication::topLevelWidgets();
+    return QSet<QWidget*>(widgets.begin(), widgets.end());
+}
+
+QWidget* new_top_level(const QSet<QWidget*>& before, const QString& title)
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (!before.contains(widget) && widget->windowTitle() == title)
+            return widget;
+    return nullptr;
+}
+
+// Works a log window the way its user does.
+struct log_window {
+    QWidget* window;
+
+    QLineEdit* filter() const { return window->findChild<QLineEdit*>(); }
+    QTabWidget* tabs() const { return window->findChild<QTabWidget*>(); }
+    QTextEdit* view(int index = 0) const { return qobject_cast<QTextEdit*>(tabs()->widget(index)); }
+    QPushButton* button(const QString& text) const
+    {
+        for (QPushButton* button : window->findChildren<QPushButton*>())
+            if (button->text() == text)
+                return button;
+        return nullptr;
+    }
+    void type_command(const QString& line) const
+    {
+        filter()->setText(line);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(filter(), &press);
+    }
+    QString shown(int index = 0) const { return view(index)->toPlainText(); }
+};
+
+log_window installed_window;
+
+class log_test : public ::testing::Test {
+protected:
+    QSet<QWidget*> before = top_levels();
+    varo::application_log log;
+    log_window ui{new_top_level(before, "Application Log")};
+};
+
+TEST_F(log_test, builds_a_hidden_window_with_filter_buttons_and_one_tab)
+{
+    ASSERT_NE(ui.window, nullptr);
+    EXPECT_FALSE(ui.window->isVisible());
+    EXPECT_EQ(ui.window->size(), QSize(800, 300));
+    EXPECT_FALSE(ui.window->testAttribute(Qt::WA_QuitOnClose));
+    EXPECT_EQ(ui.window->styleSheet(), "");
+    EXPECT_EQ(ui.filter()->placeholderText(), "Filter...");
+    EXPECT_TRUE(ui.filter()->isClearButtonEnabled());
+
+    auto* grid = qobject_cast<QGridLayout*>(ui.window->layout());
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->itemAtPosition(0, 0)->widget(), ui.filter());
+    EXPECT_EQ(grid->itemAtPosition(0, 1), nullptr);
+    EXPECT_EQ(grid->itemAtPosition(0, 2)->widget(), ui.button("Save to disk"));
+    EXPECT_EQ(grid->itemAtPosition(0, 3)->widget(), ui.button("Clear log"));
+    EXPECT_EQ(grid->itemAtPosition(0, 4)->widget(), ui.button("Network report"));
+    EXPECT_TRUE(ui.button("Network report")->icon().isNull());
+    int row, column, rows, columns;
+    grid->getItemPosition(grid->indexOf(ui.tabs()), &row, &column, &rows, &columns);
+    EXPECT_EQ(QList<int>({row, column, rows, columns}), QList<int>({1, 0, 1, 5}));
+
+    EXPECT_TRUE(ui.tabs()->tabBarAutoHide());
+    ASSERT_EQ(ui.tabs()->count(), 1);
+    EXPECT_EQ(ui.tabs()->tabText(0), "Kestova");
+    EXPECT_TRUE(ui.view()->isReadOnly());
+}
+
+TEST_F(log_test, add_data_appends_paragraphs_and_creates_a_tab_per_name)
+{
+    log.add_data("Kestova", "one");
+    log.add_data("Zeta", "z");
+    log.add_data("Alpha", "a");
+    log.add_data("Kestova", "two");
+    ASSERT_EQ(ui.tabs()->count(), 3);
+    EXPECT_EQ(ui.tabs()->tabText(1), "Zeta");
+    EXPECT_EQ(ui.tabs()->tabText(2), "Alpha");
+    EXPECT_EQ(ui.shown(0), "one\ntwo");
+    EXPECT_EQ(ui.shown(1), "z");
+    EXPECT_EQ(ui.shown(2), "a");
+}
+
+TEST_F(log_test, add_data_is_invokable_by_name)
+{
+    ASSERT_TRUE(QMetaObject::invokeMethod(&log, "add_data", Q_ARG(QString, "Kestova"),
+                                          Q_ARG(QString, "invoked")));
+    EXPECT_EQ(ui.shown(), "invoked");
+}
+
+TEST_F(log_test, text_that_looks_like_html_is_shown_as_written)
+{
+    log.add_data("Kestova", "<b>bold</b> &lt; <a href=\"x\">link</a>");
+    EXPECT_EQ(ui.shown(), "<b>bold</b> &lt; <a href=\"x\">link</a>");
+    ui.filter()->setText("bold");
+    EXPECT_EQ(ui.shown(), "<b>bold</b> &lt; <a href=\"x\">link</a>\n");
+}
+
+TEST_F(log_test, the_filter_shows_matching_lines_in_any_letter_case)
+{
+    const QString text = "alpha ERR one\nbeta\n\nGamma err two\nterror\ndelta\n";
+    log.add_data("Kestova", text);
+    ui.filter()->setText("ERR");
+    EXPECT_EQ(ui.shown(), "alpha ERR one\nGamma err two\nterror\n");
+    log.add_data("Kestova", "more Err\nnothing\n");
+    EXPECT_EQ(ui.shown(), "alpha ERR one\nGamma err two\nterror\nmore Err\n");
+    ui.filter()->clear();
+    EXPECT_EQ(ui.shown(), text + "more Err\nnothing\n");
+}
+
+TEST_F(log_test, switching_tabs_shows_the_filtered_text_of_the_new_tab)
+{
+    log.add_data("Other", "keep this\ndrop that\n");
+    ui.filter()->setText("keep");
+    ui.tabs()->setCurrentIndex(1);
+    EXPECT_EQ(ui.shown(1), "keep this\n");
+}
+
+TEST_F(log_test, new_text_scrolls_to_the_end_unless_the_view_has_the_focus)
+{
+    log.open_log_window();
+    ASSERT_TRUE(wait_until([&] { return ui.window->isActiveWindow(); }));
+    QString lines;
+    for (int i = 0; i < 300; ++i)
+        lines += QString("line %1\n").arg(i);
+    log.add_data("Kestova", lines);
+    QScrollBar* bar = ui.view()->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    EXPECT_EQ(bar->value(), bar->maximum());
+
+    ui.view()->setFocus();
+    ASSERT_TRUE(wait_until([&] { return ui.view()->hasFocus(); }));
+    bar->setValue(0);
+    log.add_data("Kestova", lines);
+    EXPECT_EQ(bar->value(), 0);
+
+    ui.filter()->setFocus();
+    ASSERT_TRUE(wait_until([&] { return !ui.view()->hasFocus(); }));
+    bar->setValue(0);
+    log.add_data("Kestova", lines);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    ui.window->close();
+}
+
+TEST_F(log_test, open_log_window_shows_the_window_or_activates_it)
+{
+    log.open_log_window();
+    EXPECT_TRUE(ui.window->isVisible());
+    log.open_log_window();
+    EXPECT_TRUE(ui.window->isVisible());
+    EXPECT_TRUE(wait_until([&] { return ui.window->isActiveWindow(); }));
+    ui.window->close();
+    EXPECT_FALSE(ui.window->isVisible()) << "closing only hides the window";
+    EXPECT_TRUE(top_levels().contains(ui.window));
+}
+
+TEST_F(log_test, a_command_runs_with_the_rest_of_the_line_in_its_typed_case)
+{
+    QStringList calls;
+    log.add_command("Echo", [&](QString rest) { calls << "echo:" + rest; }, false);
+    log.add_command("echo", [&](QString rest) { calls << "second:" + rest; }, false);
+    ui.type_command("ECHO Hi There");
+    EXPECT_EQ(calls, QStringList{"echo: Hi There"}) << "the first registration wins";
+    EXPECT_EQ(ui.filter()->text(), "");
+}
+
+TEST_F(log_test, the_longest_matching_command_wins)
+{
+    QStringList calls;
+    log.add_command("he", [&](QString rest) { calls << "he:" + rest; }, false);
+    log.add_command("help", [&](QString rest) { calls << "help:" + rest; }, false);
+    log.add_command("helpful", [&](QString rest) { calls << "helpful:" + rest; }, true);
+    const struct {
+        const char* line;
+        const char* call;
+    } cases[] = {
+        {"helpme", "help:me"},
+        {"Help", "help:"},
+        {"helpfully", "helpful:ly"},
+        {"hex", "he:x"},
+    };
+    for (const auto& c : cases) {
+        calls.clear();
+        ui.type_command(c.line);
+        EXPECT_EQ(calls, QStringList{c.call}) << c.line;
+    }
+}
+
+TEST_F(log_test, a_line_without_a_command_stays_as_the_filter)
+{
+    QStringList calls;
+    log.add_command("help", [&](QString rest) { calls << rest; }, false);
+    log.add_data("Kestova", "hello\nworld\n");
+    ui.type_command("hel");
+    EXPECT_TRUE(calls.isEmpty());
+    EXPECT_EQ(ui.filter()->text(), "hel");
+    EXPECT_EQ(ui.shown(), "hello\n");
+}
+
+TEST_F(log_test, save_log_writes_the_report_to_the_desktop)
+{
+    log.add_data("Kestova", "main line\n");
+    log.add_data("Other", "other line\n");
+    const qint64 start = QDateTime::currentSecsSinceEpoch();
+    const QString name = log.save_log();
+    const qint64 end = QDateTime::currentSecsSinceEpoch();
+
+    const QFileInfo info(name);
+    EXPECT_EQ(info.absolutePath(), desktop);
+    const QRegularExpressionMatch match =
+        QRegularExpression("^Kestova Log (\\d+)\\.log$").match(info.fileName());
+    ASSERT_TRUE(match.hasMatch()) << name.toStdString();
+    EXPECT_GE(match.captured(1).toLongLong(), start);
+    EXPECT_LE(match.captured(1).toLongLong(), end);
+
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString report = QString::fromUtf8(file.readAll());
+    const QString head = "Application: Kestova (1.2.0)\nInstalled at: "
+        + QCoreApplication::applicationDirPath() + "\nDate: ";
+    ASSERT_TRUE(report.startsWith(head)) << report.toStdString();
+    const int date_end = report.indexOf('\n', head.size());
+    const QDateTime date =
+        QDateTime::fromString(report.mid(head.size(), date_end - head.size()), Qt::TextDate);
+    EXPECT_TRUE(date.isValid());
+    EXPECT_LE(qAbs(date.secsTo(QDateTime::currentDateTime())), 5);
+    EXPECT_EQ(report.mid(date_end + 1),
+              rule + "\n" + varo::network_report() + rule + "\n\nmain line\n\n\n" + rule
+                  + "\nApplication: Other\nother line\n");
+    file.remove();
+}
+
+TEST_F(log_test, the_save_button_reports_where_the_log_went)
+{
+    box_answerer answerer(QMessageBox::Ok);
+    ui.button("Save to disk")->click();
+    ASSERT_EQ(answerer.seen.size(), 1u);
+    EXPECT_EQ(answerer.seen[0].title, "Application logs saved");
+    const QStringList files = QDir(desktop).entryList(QDir::Files);
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_EQ(answerer.seen[0].text, "The application logs were saved to\n" + desktop + "/" + files[0]);
+    EXPECT_EQ(answerer.seen[0].buttons, QMessageBox::Ok);
+    QFile::remove(desktop + "/" + files[0]);
+}
+
+TEST_F(log_test, a_log_that_cannot_be_saved_shows_only_the_warning)
+{
+    ASSERT_TRUE(QDir(desktop).removeRecursively());
+    box_answerer answerer(QMessageBox::Ok);
+    EXPECT_EQ(log.save_log(), "");
+    ui.button("Save to disk")->click();
+    ASSERT_TRUE(QDir().mkpath(desktop));
+    ASSERT_EQ(answerer.seen.size(), 2u) << "no success box after the warning";
+    for (const seen_box& box : answerer.seen) {
+        EXPECT_EQ(box.title, "Failed to save application logs");
+        const QRegularExpression text(
+            "^Can't save the application logs to\n" + QRegularExpression::escape(desktop)
+            + "/Kestova Log \\d+\\.log\n\nYou might not have write permission or the disk might "
+              "be full\\.$");
+        EXPECT_TRUE(text.match(box.text).hasMatch()) << box.text.toStdString();
+        EXPECT_EQ(box.buttons, QMessageBox::Ok);
+    }
+}
+
+TEST_F(log_test, clearing_asks_first_and_only_yes_empties_every_tab)
+{
+    log.add_data("Kestova", "main\n");
+    log.add_data("Other", "other\n");
+    {
+        box_answerer answerer(QMessageBox::No);
+        ui.button("Clear log")->click();
+        ASSERT_EQ(answerer.seen.size(), 1u);
+        EXPECT_EQ(answerer.seen[0].title, "Clear application logs");
+        EXPECT_EQ(answerer.seen[0].text, "Do you really want to clear the application logs?");
+        EXPECT_EQ(answerer.seen[0].buttons, QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(answerer.seen[0].default_button, QMessageBox::NoButton);
+    }
+    EXPECT_EQ(ui.shown(0), "main\n");
+    EXPECT_EQ(ui.shown(1), "other\n");
+    {
+        box_answerer answerer(QMessageBox::Yes);
+        ui.button("Clear log")->click();
+        ASSERT_EQ(answerer.seen.size(), 1u);
+    }
+    EXPECT_EQ(ui.shown(0), "");
+    EXPECT_EQ(ui.shown(1), "");
+    log.add_data("Kestova", "new\n");
+    ui.filter()->setText("n");
+    EXPECT_EQ(ui.shown(0), "new\n") << "the cleared text is gone, not just hidden";
+}
+
+TEST_F(log_test, every_click_on_network_report_opens_a_modal_report_window)
+{
+    const QSet<QWidget*> earlier = top_levels();
+    ui.button("Network report")->click();
+    QPointer<QWidget> first = new_top_level(earlier, "Network report");
+    ui.button("Network report")->click();
+    QSet<QWidget*> with_first = earlier;
+    with_first << first.data();
+    QPointer<QWidget> second = new_top_level(with_first, "Network report");
+    ASSERT_TRUE(first && second);
+
+    auto* view = qobject_cast<QTextEdit*>(first.data());
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_TRUE(view->isReadOnly());
+    EXPECT_EQ(view->windowModality(), Qt::ApplicationModal);
+    EXPECT_TRUE(view->testAttribute(Qt::WA_DeleteOnClose));
+    EXPECT_EQ(view->lineWrapMode(), QTextEdit::NoWrap);
+    EXPECT_EQ(view->toPlainText(), varo::network_report());
+    EXPECT_EQ(QTextCursor(view->document()).charFormat().fontFamily(), "monospace");
+    EXPECT_EQ(view->minimumSize(), view->sizeHint());
+
+    first->close();
+    second->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull());
+    EXPECT_TRUE(second.isNull());
+}
+
+TEST_F(log_test, the_shortcuts_open_the_log_window)
+{
+    QWidget main;
+    varo::install_log_shortcuts(&log, &main);
+    QList<QKeySequence> keys;
+    for (QShortcut* shortcut : main.findChildren<QShortcut*>()) {
+        keys << shortcut->key();
+        EXPECT_EQ(shortcut->context(), Qt::WindowShortcut);
+    }
+    EXPECT_EQ(keys, (QList<QKeySequence>{QKeySequence("Ctrl+Shift+L"),
+                                         QKeySequence("Ctrl+Shift+R")}));
+
+    main.show();
+    for (const int key : {Qt::Key_L, Qt::Key_R}) {
+        QApplication::setActiveWindow(&main);
+        ASSERT_TRUE(wait_until([&] { return main.isActiveWindow(); }));
+        qt_sendShortcutOverrideEvent(&main, 0, key, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_TRUE(ui.window->isVisible()) << key;
+        ui.window->close();
+    }
+}
+
+TEST(log_translation, the_window_texts_are_translated_in_the_class_context)
+{
+    recording_translator translator("varo::application_log");
+    const QSet<QWidget*> before = top_levels();
+    varo::application_log log;
+    const log_window ui{new_top_level(before, "[Application Log]")};
+    ASSERT_NE(ui.window, nullptr);
+    for (const char* text : {"Application Log", "Save to disk", "Clear log", "Network report"})
+        EXPECT_TRUE(translator.requests.contains(QString("varo::application_log|") + text)) << text;
+    EXPECT_NE(ui.button("[Save to disk]"), nullptr);
+    EXPECT_NE(ui.button("[Clear log]"), nullptr);
+    EXPECT_NE(ui.button("[Network report]"), nullptr);
+    EXPECT_EQ(ui.filter()->placeholderText(), "Filter...");
+}
+
+// The process-wide log created by main() with its tees in place.
+TEST(installed_log, console_output_reaches_the_window_once_it_is_shown)
+{
+    ASSERT_NE(installed_window.window, nullptr);
+    installed_window.window->close();
+    std::cout << "written while hidden" << std::endl;
+    std::cerr << "error while hidden" << std::endl;
+    wait_until([] { return false; }, 300);
+    EXPECT_FALSE(installed_window.shown().contains("written while hidden"));
+
+    EXPECT_TRUE(console_out->str().find("written while hidden\n") != std::string::npos)
+        << "the console still gets everything";
+    EXPECT_TRUE(console_err->str().find("error while hidden\n") != std::string::npos);
+
+    varo::application_log::instance()->open_log_window();
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_TRUE(wait_until([] {
+        return installed_window.shown().contains("written while hidden\n")
+            && installed_window.shown().contains("error while hidden\n");
+    }));
+    EXPECT_LT(clock.elapsed(), 1000);
+    installed_window.window->close();
+}
+
+TEST(installed_log, help_lists_the_visible_commands_in_order)
+{
+    varo::application_log* log = varo::application_log::instance();
+    log->add_command("zeta", [](QString) {}, false);
+    log->add_command("secret", [](QString) {}, true);
+    log->open_log_window();
+    installed_window.type_command("Help");
+    EXPECT_EQ(installed_window.filter()->text(), "");
+    EXPECT_TRUE(wait_until(
+        [] { return installed_window.shown().contains("List of commands:\n    help\n    zeta\n"); }))
+        << installed_window.shown().toStdString();
+    EXPECT_FALSE(installed_window.shown().contains("secret"));
+    installed_window.window->close();
+}
+
+TEST(installed_log, lines_logged_by_other_threads_arrive_once_while_the_window_drains)
+{
+    qSetMessagePattern("%{message}");
+    varo::install_qt_message_handler(true, false);
+    varo::application_log::instance()->open_log_window();
+    const int threads = 4;
+    const int lines = 300;
+    std::vector<std::thread> workers;
+    for (int t = 0; t < threads; ++t)
+        workers.emplace_back([t] {
+            for (int i = 0; i < lines; ++i) {
+                qInfo("worker %d line %d", t, i);
+                std::this_thread::sleep_for(std::chrono::microseconds(500));
+            }
+        });
+    const auto all_arrived = [] {
+        const QString shown = installed_window.shown();
+        for (int t = 0; t < threads; ++t)
+            for (int i = 0; i < lines; ++i)
+                if (!shown.contains(QString("Info: worker %1 line %2\n").arg(t).arg(i)))
+                    return false;
+        return true;
+    };
+    const bool arrived = wait_until(all_arrived, 10000);
+    for (std::thread& worker : workers)
+        worker.join();
+    varo::install_qt_message_handler(false, false);
+    EXPECT_TRUE(arrived || all_arrived());
+    const QString shown = installed_window.shown();
+    for (int t = 0; t < threads; ++t)
+        for (int i = 0; i < lines; i += 37)
+            EXPECT_EQ(shown.count(QString("Info: worker %1 line %2\n").arg(t).arg(i)), 1);
+    installed_window.window->close();
+}
+
+TEST(installed_log, clearing_leaves_text_that_waits_in_the_capture)
+{
+    installed_window.window->close();
+    std::cout << "still waiting" << std::endl;
+    {
+        box_answerer answerer(QMessageBox::Yes);
+        installed_window.button("Clear log")->click();
+    }
+    EXPECT_EQ(installed_window.shown(), "");
+    varo::application_log::instance()->open_log_window();
+    EXPECT_TRUE(wait_until([] { return installed_window.shown() == "still waiting\n"; }))
+        << installed_window.shown().toStdString();
+    installed_window.window->close();
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
+    desktop = home.path() + "/Desktop";
+    QDir().mkpath(desktop);
+
+    std::ostringstream out;
+    std::ostringstream err;
+    console_out = &out;
+    console_err = &err;
+    std::streambuf* const real_out = std::cout.rdbuf(out.rdbuf());
+    std::streambuf* const real_err = std::cerr.rdbuf(err.rdbuf());
+    int result = 1;
+    {
+        QApplication app(argc, argv);
+        QCoreApplication::setApplicationName("Kestova");
+        QCoreApplication::setApplicationVersion("1.2.0");
+        if (QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) != desktop) {
+            std::fprintf(stderr, "the desktop is not the test's own folder\n");
+            return 1;
+        }
+        const QSet<QWidget*> before = top_levels();
+        varo::application_log::init(&app);
+        installed_window.window = new_top_level(before, "Application Log");
+        ::testing::InitGoogleTest(&argc, argv);
+        result = RUN_ALL_TESTS();
+    }
+    std::cout.rdbuf(real_out);
+    std::cerr.rdbuf(real_err);
+    return result;
+}

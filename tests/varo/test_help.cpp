@@ -1,0 +1,175 @@
+#include "varo/help.h"
+
+#include "varo/help_resources.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Stands in for the browser.
+class url_catcher : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+
+QString temp_folder;
+
+QString read(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+void write(const QString& path, const QString& text)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text.toUtf8());
+}
+
+QStringList warnings;
+
+void record_warning(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtWarningMsg)
+        warnings << message;
+}
+
+class help_test : public ::testing::Test {
+protected:
+    help_test() { QDesktopServices::setUrlHandler("file", &catcher, "open"); }
+    ~help_test() override
+    {
+        QDesktopServices::unsetUrlHandler("file");
+        QSettings().remove("lang");
+        for (const QString& name : QDir(temp_folder).entryList(QDir::Files))
+            QFile::remove(temp_folder + "/" + name);
+    }
+
+    url_catcher catcher;
+};
+
+TEST_F(help_test, a_language_without_a_page_falls_back_to_english)
+{
+    QSettings().setValue("lang", "fr");
+    varo::open_help(":/help/index_%1.html");
+    const QString copy = temp_folder + "/kestova_help_en.html";
+    ASSERT_EQ(catcher.urls.size(), 1);
+    EXPECT_EQ(catcher.urls[0].toString(), "file:///" + copy);
+    EXPECT_EQ(read(copy), read(":/help/index_en.html"));
+}
+
+TEST_F(help_test, the_german_page_is_copied_under_the_german_name)
+{
+    QSettings().setValue("lang", "de");
+    varo::open_help(":/help/index_%1.html");
+    ASSERT_EQ(catcher.urls.size(), 1);
+    EXPECT_EQ(catcher.urls[0].toString(), "file:///" + temp_folder + "/kestova_help_de.html");
+    EXPECT_TRUE(read(temp_folder + "/kestova_help_de.html").contains("<title>Hilfe - Kestova</title>"));
+}
+
+TEST_F(help_test, key_names_are_replaced_in_order)
+{
+    const struct {
+        const char* page;
+        const char* shown;
+    } cases[] = {
+        {"Strg+S", "Cmd+S"},
+        {"Ctrl+S", "Cmd+S"},
+        {"StXrg+S", "Ctrl+S"},
+        {"CtXrl+S", "Ctrl+S"},
+        {"ctrl+S and STRG+S", "ctrl+S and STRG+S"},
+        {"Ctrl+Strg ümlaut", "Cmd+Cmd ümlaut"},
+    };
+    QSettings().setValue("lang", "de");
+    for (const auto& c : cases) {
+        write(temp_folder + "/page_de.html", QString::fromUtf8(c.page));
+        varo::open_help(temp_folder + "/page_%1.html");
+        EXPECT_EQ(read(temp_folder + "/kestova_help_de.html"), QString::fromUtf8(c.shown)) << c.page;
+    }
+}
+
+TEST_F(help_test, the_copy_is_named_after_the_application_without_blanks_and_replaces_an_old_one)
+{
+    QCoreApplication::setApplicationName("My Help App");
+    const QString copy = temp_folder + "/myhelpapp_help_en.html";
+    write(copy, QString(5000, 'x'));
+    varo::open_help(":/help/index_%1.html");
+    QCoreApplication::setApplicationName("Kestova");
+    EXPECT_EQ(read(copy), read(":/help/index_en.html"));
+    ASSERT_EQ(catcher.urls.size(), 1);
+    EXPECT_EQ(catcher.urls[0].toString(), "file:///" + copy);
+}
+
+TEST_F(help_test, a_missing_page_logs_a_warning_and_opens_nothing)
+{
+    QSettings().setValue("lang", "de");
+    warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(record_warning);
+    varo::open_help("/nonexistent/page_%1.html");
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(catcher.urls.isEmpty());
+    EXPECT_EQ(warnings, QStringList{"Could not open help file for language \"en\" with template "
+                                    "\"/nonexistent/page_%1.html\" resulting in "
+                                    "\"/nonexistent/page_en.html\""});
+}
+
+TEST(help_pages, are_small_dark_pages_with_a_heading_and_two_linking_paragraphs)
+{
+    varo::init_help_resources();
+    const struct {
+        const char* path;
+        const char* title;
+    } pages[] = {
+        {":/help/index_en.html", "<title>Help - Kestova</title>"},
+        {":/help/index_de.html", "<title>Hilfe - Kestova</title>"},
+    };
+    for (const auto& page : pages) {
+        const QString text = read(page.path);
+        ASSERT_FALSE(text.isEmpty()) << page.path;
+        EXPECT_TRUE(text.contains(page.title)) << page.path;
+        EXPECT_TRUE(text.contains("<meta charset=\"utf-8\">")) << page.path;
+        for (const char* look : {"background-color: #222222", "font-family: verdana",
+                                 "color: #b8c4bf", "a { color: #728a84; }",
+                                 "h1 { font-size: 22px; margin-left: 20px; }",
+                                 "p { font-size: 12px; margin-left: 20px; }"})
+            EXPECT_TRUE(text.contains(look)) << page.path << ": " << look;
+        EXPECT_EQ(text.count("<h1>"), 1) << page.path;
+        EXPECT_EQ(text.count("<p>"), 2) << page.path;
+        EXPECT_EQ(text.count("<a href=\"https://harlune.example/"), 2) << page.path;
+        EXPECT_EQ(text.count(".pdf\">"), 1) << page.path;
+        EXPECT_FALSE(text.contains("Ctrl") || text.contains("Strg")) << page.path;
+    }
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QTemporaryDir settings;
+    QTemporaryDir temp;
+    QCoreApplication::setOrganizationName("Harlune");
+    QCoreApplication::setApplicationName("Kestova");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    temp_folder = temp.path();
+    qputenv("TMPDIR", temp_folder.toUtf8());
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
+
+#include "test_help.moc"

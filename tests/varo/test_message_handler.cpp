@@ -1,0 +1,241 @@
+#include "varo/message_handler.h"
+
+#include "recording_translator.h"
+#include "stream_capture.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLoggingCategory>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <iostream>
+#include <sstream>
+#include <thread>
+#include <vector>
+
+namespace {
+
+const char* const kestova_pattern =
+    "%{time hh:mm:ss.zzz} %{if-category}%{category}: %{endif}%{message}";
+const char* const qt_default_pattern = "%{if-category}%{category}: %{endif}%{message}";
+
+Q_LOGGING_CATEGORY(test_category, "kestova.test")
+
+class handler_test : public ::testing::Test {
+protected:
+    handler_test()
+    {
+        qSetMessagePattern(QStringLiteral("%{message}"));
+        varo::install_qt_message_handler(true, false);
+    }
+    ~handler_test() override
+    {
+        varo::install_qt_message_handler(false, false);
+        varo::log_message_hook = nullptr;
+        qSetMessagePattern(QLatin1String(qt_default_pattern));
+    }
+
+    stream_capture out{std::cout};
+    stream_capture err{std::cerr};
+};
+
+TEST_F(handler_test, every_type_has_its_prefix_and_stream)
+{
+    const struct {
+        void (*log)();
+        const char* line;
+        bool to_stderr;
+    } cases[] = {
+        {[] { qDebug("hello"); }, "Debug: hello\n", false},
+        {[] { qInfo("hello"); }, "Info: hello\n", false},
+        {[] { qWarning("hello"); }, "Warning: hello\n", false},
+        {[] { qCritical("hello"); }, "Critical: hello\n", true},
+    };
+    for (const auto& c : cases) {
+        stream_capture case_out(std::cout);
+        stream_capture case_err(std::cerr);
+        c.log();
+        EXPECT_EQ(case_out.text(), c.to_stderr ? "" : c.line) << c.line;
+        EXPECT_EQ(case_err.text(), c.to_stderr ? c.line : "") << c.line;
+    }
+}
+
+TEST_F(handler_test, lines_take_the_message_pattern)
+{
+    qSetMessagePattern(QLatin1String(kestova_pattern));
+    qInfo("plain");
+    qCInfo(test_category, "sorted");
+    const QString text = QString::fromStdString(out.text());
+    const QRegularExpression expected(QStringLiteral(
+        "^Info: \\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d plain\n"
+        "Info: \\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d kestova\\.test: sorted\n$"));
+    EXPECT_TRUE(expected.match(text).hasMatch()) << text.toStdString();
+}
+
+TEST_F(handler_test, only_the_exact_libpng_srgb_warning_is_dropped)
+{
+    int hook_calls = 0;
+    varo::log_message_hook = [&hook_calls](QString) { ++hook_calls; };
+    const struct {
+        const char* message;
+        bool written;
+    } cases[] = {
+        {"libpng warning: iCCP: known incorrect sRGB profile", false},
+        {"libpng warning: iCCP: known incorrect SRGB profile", true},
+        {"Libpng warning: iCCP: known incorrect sRGB profile", true},
+        {"libpng warning: iCCP: known incorrect sRGB profile ", true},
+        {"libpng warning: iCCP: known incorrect sRGB", true},
+    };
+    for (const auto& c : cases) {
+        stream_capture case_out(std::cout);
+        hook_calls = 0;
+        qWarning("%s", c.message);
+        EXPECT_EQ(case_out.text(), c.written ? std::string("Warning: ") + c.message + "\n" : "")
+            << c.message;
+        EXPECT_EQ(hook_calls, c.written ? 1 : 0) << c.message;
+    }
+}
+
+TEST_F(handler_test, the_context_suffix_needs_the_flag_a_file_and_a_function)
+{
+    const struct {
+        bool with_context;
+        const char* file;
+        const char* function;
+        const char* line;
+    } cases[] = {
+        {true, "reader.cpp", "void read()", "Debug: text (reader.cpp:42, void read())\n"},
+        {true, nullptr, "void read()", "Debug: text\n"},
+        {true, "reader.cpp", nullptr, "Debug: text\n"},
+        {false, "reader.cpp", "void read()", "Debug: text\n"},
+    };
+    for (const auto& c : cases) {
+        stream_capture case_out(std::cout);
+        varo::install_qt_message_handler(true, c.with_context);
+        const QMessageLogContext context(c.file, 42, c.function, "default");
+        varo::qt_message_handler(QtDebugMsg, context, QStringLiteral("text"));
+        EXPECT_EQ(case_out.text(), c.line);
+    }
+}
+
+TEST_F(handler_test, the_hook_gets_the_raw_message_and_the_console_the_formatted_line)
+{
+    qSetMessagePattern(QStringLiteral("[%{message}]"));
+    QStringList hooked;
+    varo::log_message_hook = [&hooked](QString line) { hooked << line; };
+    qInfo("raw text");
+    qCritical("bad");
+    EXPECT_EQ(hooked, (QStringList{"Info: raw text\n", "Critical: bad\n"}));
+    EXPECT_EQ(out.text(), "Info: [raw text]\n");
+    EXPECT_EQ(err.text(), "Critical: [bad]\n");
+}
+
+TEST_F(handler_test, an_unknown_type_writes_nothing)
+{
+    int hook_calls = 0;
+    varo::log_message_hook = [&hook_calls](QString) { ++hook_calls; };
+    varo::qt_message_handler(QtMsgType(5), QMessageLogContext(), QStringLiteral("odd"));
+    EXPECT_EQ(out.text(), "");
+    EXPECT_EQ(err.text(), "");
+    EXPECT_EQ(hook_calls, 0);
+}
+
+TEST_F(handler_test, a_line_ends_at_its_first_nul)
+{
+    varo::qt_message_handler(QtInfoMsg, QMessageLogContext(), QString::fromUtf8("ab\0cd", 5));
+    EXPECT_EQ(out.text(), "Info: ab\n");
+}
+
+TEST_F(handler_test, uninstalling_gives_the_messages_back_to_qt)
+{
+    varo::install_qt_message_handler(false, false);
+    qInfo("to qt");
+    EXPECT_EQ(out.text(), "");
+    EXPECT_EQ(err.text(), "");
+}
+
+TEST_F(handler_test, lines_of_concurrent_threads_are_never_interleaved)
+{
+    const int threads = 8;
+    const int lines = 200;
+    std::vector<std::thread> workers;
+    for (int t = 0; t < threads; ++t)
+        workers.emplace_back([t] {
+            for (int i = 0; i < lines; ++i)
+                qInfo("thread %d line %d of a message long enough to be split", t, i);
+        });
+    for (std::thread& worker : workers)
+        worker.join();
+    std::istringstream text(out.text());
+    std::string line;
+    int count = 0;
+    const QRegularExpression whole(
+        QStringLiteral("^Info: thread \\d line \\d+ of a message long enough to be split$"));
+    while (std::getline(text, line)) {
+        ++count;
+        EXPECT_TRUE(whole.match(QString::fromStdString(line)).hasMatch()) << line;
+    }
+    EXPECT_EQ(count, threads * lines);
+}
+
+void fatal_on_the_gui_thread()
+{
+    varo::install_qt_message_handler(true, false);
+    qSetMessagePattern(QStringLiteral("%{message}"));
+    QTimer::singleShot(50, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        std::fprintf(stderr, "box: %s | %s | %d\n", qUtf8Printable(box->windowTitle()),
+                     qUtf8Printable(box->text()), int(box->standardButtons()));
+        box->button(QMessageBox::Ok)->click();
+    });
+    qFatal("boom");
+}
+
+void fatal_on_a_worker_thread()
+{
+    varo::install_qt_message_handler(true, false);
+    qSetMessagePattern(QStringLiteral("%{message}"));
+    std::thread worker([] { qFatal("worker boom"); });
+    worker.join();
+}
+
+TEST(handler_death_test, a_fatal_message_writes_its_line_then_shows_qts_critical_box)
+{
+    const std::string expected = "Fatal: boom\n.*box: Fatal error \\| Kestova encountered a fatal "
+                                 "error and must be terminated:\nboom \\| "
+        + std::to_string(int(QMessageBox::Ok));
+    EXPECT_DEATH(fatal_on_the_gui_thread(), expected);
+}
+
+TEST(handler_death_test, the_fatal_box_is_translated_in_the_free_function_context)
+{
+    const auto translated_fatal = [] {
+        recording_translator translator("QObject");
+        fatal_on_the_gui_thread();
+    };
+    EXPECT_DEATH(translated_fatal(), "box: \\[Fatal error\\] \\| \\[Kestova encountered a fatal "
+                                     "error and must be terminated:\nboom\\]");
+}
+
+TEST(handler_death_test, a_fatal_message_of_another_thread_shows_no_box)
+{
+    EXPECT_DEATH(fatal_on_a_worker_thread(), "Fatal: worker boom\n");
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Kestova"));
+    ::testing::InitGoogleTest(&argc, argv);
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,120 @@
+#include "varo/message_handler.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QThread>
+
+#include <atomic>
+#include <iostream>
+#include <string>
+
+namespace varo {
+
+std::function<void(QString)> log_message_hook;
+
+namespace {
+
+std::atomic<bool> with_context_flag{false};
+
+// Set once the console mutex is gone, so that messages logged during static
+// destruction still reach the console.
+std::atomic<bool> console_mutex_destroyed{false};
+
+struct console_mutex_holder {
+    QMutex mutex;
+    ~console_mutex_holder() { console_mutex_destroyed = true; }
+};
+
+QMutex* console_mutex()
+{
+    if (console_mutex_destroyed)
+        return nullptr;
+    static console_mutex_holder holder;
+    return &holder.mutex;
+}
+
+const char* type_prefix(QtMsgType type)
+{
+    switch (type) {
+    case QtDebugMsg:
+        return "Debug: ";
+    case QtInfoMsg:
+        return "Info: ";
+    case QtWarningMsg:
+        return "Warning: ";
+    case QtCriticalMsg:
+        return "Critical: ";
+    case QtFatalMsg:
+        return "Fatal: ";
+    }
+    return nullptr;
+}
+
+std::ostream& type_stream(QtMsgType type)
+{
+    return type == QtCriticalMsg || type == QtFatalMsg ? std::cerr : std::cout;
+}
+
+std::string console_line(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    std::string line = qFormatLogMessage(type, context, message).toUtf8().constData();
+    if (with_context_flag && context.file && context.function) {
+        line += " (";
+        line += context.file;
+        line += ":" + std::to_string(context.line) + ", ";
+        line += context.function;
+        line += ")";
+    }
+    return line;
+}
+
+// A box needs the widgets of a QApplication and may only be shown from its
+// thread; elsewhere the console line has to do.
+bool can_show_fatal_box()
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    return qobject_cast<QApplication*>(app) && QThread::currentThread() == app->thread();
+}
+
+void show_fatal_box(const QString& message)
+{
+    if (!can_show_fatal_box())
+        return;
+    QMessageBox::critical(
+        nullptr, QObject::tr("Fatal error"),
+        QObject::tr("%1 encountered a fatal error and must be terminated:\n%2")
+            .arg(QGuiApplication::applicationDisplayName(), message),
+        QMessageBox::Ok, QMessageBox::NoButton);
+}
+
+}
+
+void install_qt_message_handler(bool install, bool with_context)
+{
+    with_context_flag = with_context;
+    qInstallMessageHandler(install ? qt_message_handler : nullptr);
+}
+
+void qt_message_handler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message == QLatin1String("libpng warning: iCCP: known incorrect sRGB profile"))
+        return;
+    const std::string line = console_line(type, context, message);
+    const char* prefix = type_prefix(type);
+    if (!prefix)
+        return;
+    if (log_message_hook)
+        log_message_hook(QLatin1String(prefix) + message + QLatin1Char('\n'));
+    {
+        QMutexLocker lock(console_mutex());
+        std::ostream& stream = type_stream(type);
+        stream << prefix << line << std::endl;
+        stream.flush();
+    }
+    if (type == QtFatalMsg)
+        show_fatal_box(message);
+}
+
+}

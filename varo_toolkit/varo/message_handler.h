@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <functional>
+
+namespace varo {
+
+// Called with every console line's prefix, raw message and line feed before
+// the line is written; empty unless someone sets it.
+extern std::function<void(QString)> log_message_hook;
+
+// Installs (or, with install false, removes) the toolkit's message handler;
+// with_context appends the source location to every line that knows it.
+void install_qt_message_handler(bool install, bool with_context);
+
+void qt_message_handler(QtMsgType type, const QMessageLogContext& context, const QString& message);
+
+}

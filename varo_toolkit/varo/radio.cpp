@@ -1,0 +1,7 @@
+#include "varo/radio.h"
+
+namespace varo {
+
+radio::radio(QString const& text, QWidget* parent) : QRadioButton(text, parent) {}
+
+}

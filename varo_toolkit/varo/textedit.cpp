@@ -1,0 +1,7 @@
+#include "varo/textedit.h"
+
+namespace varo {
+
+textedit::textedit(QWidget* parent) : QTextEdit(parent) {}
+
+}

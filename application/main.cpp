@@ -1,5 +1,5 @@
-#include "application_resources.h"
 #include "main_window.h"
+#include "translators.h"
 
 #include "varo/application.h"
 #include "varo/application_log.h"
@@ -8,20 +8,6 @@
 #include "varo/proxy_style.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
-
-namespace {
-
-void install_translator(QCoreApplication& app, QString const& file, QString const& folder = QString())
-{
-    auto* translator = new QTranslator(&app);
-    // A missing catalogue leaves the texts in English.
-    translator->load(file, folder);
-    QCoreApplication::installTranslator(translator);
-}
-
-}
 
 int main(int argc, char** argv)
 {
@@ -38,12 +24,7 @@ int main(int argc, char** argv)
     style->set_tooltip_delay(2000);
     QApplication::setStyle(style);
 
-    // The catalogues are resources of the application library.
-    init_application_resources();
-    QString const lang = varo::get_language_suffix(QStringLiteral("lang"));
-    install_translator(app, QStringLiteral("qt_") + lang, QLibraryInfo::location(QLibraryInfo::TranslationsPath));
-    install_translator(app, QStringLiteral(":/translations/") + lang);
-    install_translator(app, QStringLiteral(":/translations/toolkit_") + lang);
+    install_translators(app, varo::get_language_suffix(QStringLiteral("lang")));
 
     varo::application_log::init(&app);
 

@@ -5,22 +5,31 @@
 #include "conversion/lightroom_importer.h"
 #include "varo/message_box.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <stdexcept>
 
 bool preset_reader::read(QWidget* parent, QFileInfo const& file, lightroom_importer& importer)
 {
+    QString const suffix = file.suffix().toLower();
+    if (suffix != QLatin1String("lrtemplate") && suffix != QLatin1String("xmp")) {
+        report_unsupported_format(parent, file);
+        return false;
+    }
+    // The readers leave the importer empty for a file they can't open, which
+    // would give a style without any settings; the user must hear of it.
+    QFile probe(file.filePath());
+    if (!probe.open(QIODevice::ReadOnly)) {
+        report_unopenable(parent, file, probe.errorString());
+        return false;
+    }
+    probe.close();
     try {
-        QString const suffix = file.suffix().toLower();
-        if (suffix == QLatin1String("lrtemplate")) {
+        if (suffix == QLatin1String("lrtemplate"))
             importer.read_lrpreset(file.filePath());
-        } else if (suffix == QLatin1String("xmp")) {
+        else
             importer.read_xmp(file.filePath());
-        } else {
-            report_unsupported_format(parent, file);
-            return false;
-        }
     } catch (std::runtime_error const& error) {
         report_parse_error(parent, file, error);
         return false;
@@ -42,5 +51,12 @@ void preset_reader::report_parse_error(QWidget* parent, QFileInfo const& file, s
                             "support and send them a screenshot of this message and the preset file stated above "
                             "to support@harlune.example<br/><br/>Error: %2")
                              .arg(emphasis(file.fileName()), QString::fromUtf8(error.what()).toHtmlEscaped());
+    varo::message_box::critical(parent, tr("Can't read preset"), text, QMessageBox::Ok, QMessageBox::NoButton);
+}
+
+void preset_reader::report_unopenable(QWidget* parent, QFileInfo const& file, QString const& reason)
+{
+    QString const text = tr("Your preset %1 can't be opened.<br/><br/>Error: %2")
+                             .arg(emphasis(file.fileName()), reason.toHtmlEscaped());
     varo::message_box::critical(parent, tr("Can't read preset"), text, QMessageBox::Ok, QMessageBox::NoButton);
 }

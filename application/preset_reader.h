@@ -19,5 +19,6 @@ public:
 
 private:
     static void report_unsupported_format(QWidget* parent, QFileInfo const& file);
+    static void report_unopenable(QWidget* parent, QFileInfo const& file, QString const& reason);
     static void report_parse_error(QWidget* parent, QFileInfo const& file, std::exception const& error);
 };

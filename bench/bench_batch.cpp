@@ -40,10 +40,9 @@ batch_folders const& folders()
         QStringList const& presets = bench_environment::instance().presets();
         for (int n = 0; n < batch_size; ++n) {
             QFileInfo const preset(presets.at(n % presets.size()));
-            QString const name = QStringLiteral("%1 %2.%3")
-                                     .arg(preset.completeBaseName())
-                                     .arg(n, 4, 10, QLatin1Char('0'))
-                                     .arg(preset.suffix());
+            QString const number = QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
+            QString const name =
+                QStringLiteral("%1 %2.%3").arg(preset.completeBaseName(), number, preset.suffix());
             QString const path = result.input + QLatin1Char('/') + name;
             QFile::copy(preset.filePath(), path);
             result.inputs << path;
@@ -56,14 +55,17 @@ batch_folders const& folders()
 }
 
 // The conversion flow's "separate" output: the whole text as UTF-8 in one
-// write, overwriting the file named after the preset.
+// unbuffered write, overwriting the file named after the preset, and the
+// log line for it.
 void write_style_file(QString const& output_folder, QFileInfo const& preset, QString const& xml)
 {
-    QFile file(output_folder + QLatin1Char('/') + preset.completeBaseName() + QStringLiteral(".costyle"));
-    if (!file.open(QIODevice::WriteOnly))
+    QString const path = output_folder + QLatin1Char('/') + preset.completeBaseName() + QStringLiteral(".costyle");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return;
     QByteArray const bytes = xml.toUtf8();
-    benchmark::DoNotOptimize(file.write(bytes));
+    if (file.write(bytes) == bytes.size())
+        qInfo("Wrote '%s'", qUtf8Printable(path));
 }
 
 void convert_batch(batch_folders const& batch, bool shared_writer)

@@ -2,14 +2,25 @@
 
 #include "conversion/costyle_writer.h"
 
+#include <QRegularExpression>
+
 #include <benchmark/benchmark.h>
 
 namespace {
 
-// Every preset of the corpus read and converted, with one writer for all.
-void convert_corpus(benchmark::State& state)
+QStringList presets_of_kind(QString const& suffix)
 {
-    QStringList const& presets = bench_environment::instance().presets();
+    QStringList presets = bench_environment::instance().presets();
+    if (!suffix.isEmpty())
+        presets = presets.filter(QRegularExpression(QStringLiteral("\\.%1$").arg(suffix)));
+    return presets;
+}
+
+// The presets of the corpus, all or those of one suffix, read and converted
+// with one writer for all.
+void convert_corpus(benchmark::State& state, char const* suffix)
+{
+    QStringList const presets = presets_of_kind(QLatin1String(suffix));
     costyle_writer const writer;
     for (auto _ : state) {
         for (QString const& path : presets) {
@@ -25,4 +36,6 @@ void convert_corpus(benchmark::State& state)
 
 }
 
-BENCHMARK(convert_corpus)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(convert_corpus, all, "")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(convert_corpus, lrtemplate, "lrtemplate")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(convert_corpus, xmp, "xmp")->Unit(benchmark::kMillisecond);

@@ -2,6 +2,33 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+
+namespace {
+
+// Beyond this the scaled value no longer fits 64 bits; Qt formats those.
+constexpr double exact_text_limit = 1e12;
+
+// |value| * 10^6 rounded half away from zero, as QString::number(v, 'f', 6)
+// rounds: a float has at most 24 significant bits, so with value = m * 2^e
+// the product m * 10^6 * 2^e is worked out exactly in integers.
+std::uint64_t scaled_millionths(double magnitude)
+{
+    int exponent = 0;
+    double const fraction = std::frexp(magnitude, &exponent);
+    std::uint64_t const significand = std::uint64_t(std::ldexp(fraction, 24));
+    std::uint64_t const product = significand * 1000000u;
+    int const shift = 24 - exponent;
+    if (shift <= 0)
+        return product << -shift;
+    if (shift >= 64)
+        return 0;
+    std::uint64_t const unit = std::uint64_t(1) << shift;
+    std::uint64_t const rest = product & (unit - 1);
+    return (product >> shift) + (rest >= unit - rest ? 1 : 0);
+}
+
+}
 
 QString setting_text(style_context const& context, QString const& preset_key, QString const& fallback)
 {
@@ -32,9 +59,32 @@ bool setting_number(style_context const& context, QString const& preset_key, flo
     return ok;
 }
 
+// Styles hold thousands of numbers; QString::number's general machinery was
+// a noticeable share of a conversion, so the usual range is written here.
 QString number_text(float value)
 {
-    return QString::number(double(value), 'f', 6);
+    double const number = value;
+    if (!(std::fabs(number) < exact_text_limit))
+        return QString::number(number, 'f', 6);
+    std::uint64_t const millionths = scaled_millionths(std::fabs(number));
+    char text[32];
+    char* end = text + sizeof text;
+    char* p = end;
+    std::uint64_t rest = millionths;
+    for (int digit = 0; digit < 6; ++digit) {
+        *--p = char('0' + rest % 10);
+        rest /= 10;
+    }
+    *--p = '.';
+    do {
+        *--p = char('0' + rest % 10);
+        rest /= 10;
+    } while (rest > 0);
+    // Qt writes no sign for a negative zero, but one for a negative value
+    // that rounds to zero.
+    if (number < 0)
+        *--p = '-';
+    return QString::fromLatin1(p, int(end - p));
 }
 
 float clamp_value(float value, float lo, float hi)

@@ -7,7 +7,8 @@
 #include <cstdint>
 #include <stdexcept>
 
-// A template read and turned into a style, as the conversion flow does.
+// A template read, checked and turned into a style, as the conversion flow
+// does.
 extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size)
 {
     fuzz_environment& environment = fuzz_environment::instance();
@@ -20,6 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size
     } catch (std::runtime_error const&) {
         return 0;
     }
+    bool white_balance = false;
+    bool unsupported = false;
+    bool calibration = false;
+    writer.check_costyle(white_balance, unsupported, calibration, importer);
     QString xml;
     writer.create_costyle(importer, xml);
     return 0;

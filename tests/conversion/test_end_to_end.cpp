@@ -112,7 +112,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(dot_notation_template, reads_what_the_style_relies_on)
 {
-    lightroom_importer const importer = read_preset(QStringLiteral(KESTOVA_FIXTURES "/dot_notation/dusty_legacy.lrtemplate"));
+    lightroom_importer const importer =
+        read_preset(QStringLiteral(KESTOVA_FIXTURES "/dot_notation/dusty_legacy.lrtemplate"));
     EXPECT_EQ(importer.name, QStringLiteral("\"Dusty & Faded\""));
     EXPECT_EQ(importer.settings.value(QStringLiteral("Brightness")), QStringLiteral("+40"));
     EXPECT_EQ(importer.settings.value(QStringLiteral("CameraProfile")), QStringLiteral("\"Adobe"));

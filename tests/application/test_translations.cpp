@@ -1,0 +1,385 @@
+// Starts the application objects in a language taken from the settings store,
+// with the translators installed as at start-up, and reads the texts the
+// user would see.
+#include "main_window.h"
+#include "modal_script.h"
+#include "preset_files.h"
+#include "translators.h"
+
+#include "qstring_printer.h"
+#include "settings_sandbox.h"
+
+#include "varo/application.h"
+#include "varo/application_log.h"
+#include "varo/button_dark.h"
+#include "varo/dialog_about.h"
+#include "varo/language.h"
+#include "varo/message_handler.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QResource>
+#include <QTemporaryDir>
+#include <QTranslator>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+namespace {
+
+class translations_test : public ::testing::Test {
+protected:
+    void TearDown() override { remove_translators(); }
+
+    // Stores `lang` and installs the translators for the language the
+    // application then reads from the store.
+    void start(QString const& lang)
+    {
+        remove_translators();
+        sandbox.set(QStringLiteral("lang"), lang);
+        install_translators(*QCoreApplication::instance(), varo::get_language_suffix(QStringLiteral("lang")));
+    }
+
+    static void remove_translators()
+    {
+        // A translator removes itself from the application when deleted.
+        qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>(QString(), Qt::FindDirectChildrenOnly));
+    }
+
+    settings_sandbox sandbox;
+};
+
+using translations_death_test = translations_test;
+
+struct log_window_texts {
+    QString title;
+    QStringList buttons;
+};
+
+// The texts of a log window built in the current language.
+log_window_texts new_log_window_texts()
+{
+    QWidgetList const before = QApplication::topLevelWidgets();
+    varo::application_log const log;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (before.contains(widget))
+            continue;
+        QStringList buttons;
+        for (auto* button : widget->findChildren<QPushButton*>())
+            buttons.append(button->text());
+        return {widget->windowTitle(), buttons};
+    }
+    return {};
+}
+
+TEST_F(translations_test, the_log_window_speaks_the_language_of_the_settings)
+{
+    struct {
+        char const* lang;
+        char const* title;
+        QStringList buttons;
+    } const cases[] = {
+        {"de", "Anwendungsprotokoll", {"Speichern", "Leeren", "Netzwerkbericht"}},
+        {"fr", "Journal d'application", {"Enregistrer sur le disque", "Effacer le journal", "Network report"}},
+        {"es", "Registro de la aplicación", {"Guardar en el disco", "Borrar registro", "Network report"}},
+        {"it", "Registro della Applicazione", {"Salva nel disco", "Pulisci il registro", "Network report"}},
+        {"en", "Application Log", {"Save to disk", "Clear log", "Network report"}},
+    };
+    for (auto const& row : cases) {
+        SCOPED_TRACE(row.lang);
+        start(QString::fromLatin1(row.lang));
+        log_window_texts const texts = new_log_window_texts();
+        EXPECT_EQ(texts.title, QString::fromUtf8(row.title));
+        EXPECT_EQ(texts.buttons, row.buttons);
+    }
+}
+
+void fatal_with_box_report()
+{
+    varo::install_qt_message_handler(true, false);
+    qSetMessagePattern(QStringLiteral("%{message}"));
+    QTimer::singleShot(50, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        std::fprintf(stderr, "box: %s | %s\n", qUtf8Printable(box->windowTitle()), qUtf8Printable(box->text()));
+        box->button(QMessageBox::Ok)->click();
+    });
+    qFatal("boom");
+}
+
+TEST_F(translations_death_test, the_fatal_box_stays_english_in_french)
+{
+    start(QStringLiteral("fr"));
+    EXPECT_DEATH(fatal_with_box_report(),
+                 "box: Fatal error \\| Kestova encountered a fatal error and must be terminated:\nboom\n");
+}
+
+TEST_F(translations_death_test, the_fatal_box_is_german_in_german)
+{
+    start(QStringLiteral("de"));
+    EXPECT_DEATH(fatal_with_box_report(), "box: Nicht behebbarer Fehler \\| Es ist ein nicht behebbarer Fehler in "
+                                          "Kestova aufgetreten\\. Die Anwendung wird jetzt Beendet\\.\nboom\n");
+}
+
+TEST_F(translations_test, the_about_dialog_labels_its_rows_in_the_language)
+{
+    struct {
+        char const* lang;
+        char const* title;
+        char const* version;
+        char const* link;
+        char const* libraries;
+    } const cases[] = {
+        {"de", "Über", "Version:", "Webseite:",
+         "Klicke hier um Informationen über Bibliotheken von Drittanbietern zu erhalten"},
+        {"fr", "À propos", "Version :", "Site internet :",
+         "Cliquez ici pour obtenir des informations sur la bibliothèque tierce"},
+        {"en", "About", "Version:", "Webseite:", "Click here for 3rd party library information"},
+    };
+    for (auto const& row : cases) {
+        SCOPED_TRACE(row.lang);
+        start(QString::fromLatin1(row.lang));
+        varo::dialog_about const dialog(nullptr, true, QStringLiteral("#logobg{ background-image:url(:/images/Head.png);}"),
+                                        97, 10);
+        QStringList texts;
+        for (auto* label : dialog.findChildren<QLabel*>())
+            texts.append(label->text());
+        EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8(row.title));
+        for (char const* text : {row.version, row.link, row.libraries})
+            EXPECT_TRUE(texts.contains(QString::fromUtf8(text))) << text << " in " << texts.join('|').toStdString();
+    }
+}
+
+class main_window_translations_test : public translations_test {
+protected:
+    void SetUp() override
+    {
+        sandbox.set(QStringLiteral("input_dir"), input.path());
+        sandbox.set(QStringLiteral("output_dir"), output.path());
+    }
+
+    // Shows a main window and clicks its button with `tooltip`, with
+    // `script` answering.
+    void click(QString const& tooltip, modal_script& script)
+    {
+        MainWindow window(nullptr);
+        window.show();
+        varo::button_dark* target = nullptr;
+        for (auto* candidate : window.findChildren<varo::button_dark*>())
+            if (candidate->toolTip() == tooltip)
+                target = candidate;
+        ASSERT_NE(target, nullptr) << tooltip.toStdString();
+        script.run([target] { target->click(); });
+        EXPECT_TRUE(script.finished());
+        EXPECT_EQ(script.unexpected(), QStringList());
+    }
+
+    QTemporaryDir input;
+    QTemporaryDir output;
+};
+
+QString const german_convert_tooltip = QStringLiteral("Lightroom Preset(s) laden und zu Capture One konvertieren.");
+
+TEST_F(main_window_translations_test, the_main_window_is_german_in_german)
+{
+    start(QStringLiteral("de"));
+    MainWindow window(nullptr);
+    QStringList tooltips;
+    for (auto* button : window.findChildren<varo::button_dark*>())
+        tooltips.append(button->toolTip());
+    tooltips.sort();
+    EXPECT_EQ(tooltips, QStringList({QStringLiteral("Ausgabeordner für konvertierte Lightroom Presets wählen."),
+                                     QStringLiteral("Die Hilfeseite für dieses Programm anzeigen"),
+                                     QStringLiteral("Einstellungen anzeigen"),
+                                     QStringLiteral("Informationen über die Anwendung anzeigen"),
+                                     german_convert_tooltip}));
+    QStringList labels;
+    for (auto* label : window.findChildren<QLabel*>())
+        labels.append(label->text());
+    EXPECT_TRUE(labels.contains(QStringLiteral("Ausgabeordner")));
+}
+
+TEST_F(main_window_translations_test, the_questions_ask_with_german_buttons)
+{
+    start(QStringLiteral("de"));
+    ASSERT_TRUE(write_file(input.filePath(QStringLiteral("warm.xmp")),
+                           xmp_preset(QStringLiteral("Warm"), QStringLiteral("crs:Temperature=\"5600\""))));
+    QString title;
+    QStringList buttons;
+    modal_script script;
+    script.choose_files({QStringLiteral("warm.xmp")}).press(QMessageBox::No, [&](QMessageBox* box) {
+        title = box->windowTitle();
+        for (auto button : {QMessageBox::Yes, QMessageBox::No, QMessageBox::YesToAll, QMessageBox::NoToAll})
+            buttons.append(box->button(button) ? box->button(button)->text() : QString());
+    });
+    click(german_convert_tooltip, script);
+
+    ASSERT_EQ(script.seen().size(), 2);
+    EXPECT_EQ(script.seen()[0].title, QStringLiteral("Lightroom Preset Laden"));
+    EXPECT_EQ(script.seen()[0].filters, QStringList(QStringLiteral("Lightroom Presets(*.lrtemplate *.xmp)")));
+    EXPECT_EQ(title, QStringLiteral("Weißabgleich durch Preset verändert"));
+    EXPECT_EQ(buttons, QStringList({QStringLiteral("Konvertieren"), QStringLiteral("Überspringen"),
+                                    QStringLiteral("Alle Konvertieren"), QStringLiteral("Alle Überspringen")}));
+}
+
+TEST_F(main_window_translations_test, the_folder_dialog_caption_stays_english_in_german)
+{
+    start(QStringLiteral("de"));
+    modal_script script;
+    script.cancel();
+    click(QStringLiteral("Ausgabeordner für konvertierte Lightroom Presets wählen."), script);
+    ASSERT_EQ(script.seen().size(), 1);
+    EXPECT_EQ(script.seen()[0].title, QStringLiteral("Select output folder"));
+}
+
+TEST_F(main_window_translations_test, the_pack_dialog_filter_stays_english_in_german)
+{
+    start(QStringLiteral("de"));
+    sandbox.set(QStringLiteral("format"), QStringLiteral("stylepack"));
+    ASSERT_TRUE(write_file(input.filePath(QStringLiteral("plain.xmp")), xmp_preset(QStringLiteral("Plain"), QString())));
+    QString title;
+    QStringList filters;
+    modal_script script;
+    script.choose_files({QStringLiteral("plain.xmp")}).then([&](QWidget* window) {
+        title = window->windowTitle();
+        if (auto* dialog = qobject_cast<QFileDialog*>(window))
+            filters = dialog->nameFilters();
+        QMetaObject::invokeMethod(
+            window, [window] { static_cast<QDialog*>(window)->done(QDialog::Rejected); }, Qt::QueuedConnection);
+    });
+    click(german_convert_tooltip, script);
+    EXPECT_EQ(title, QStringLiteral("Capture One Stylepack Benennen"));
+    EXPECT_EQ(filters, QStringList(QStringLiteral("Capture One Stylepack(*.costylepack)")));
+}
+
+TEST_F(main_window_translations_test, english_has_no_application_catalogue)
+{
+    start(QStringLiteral("en"));
+    EXPECT_FALSE(QTranslator().load(QStringLiteral(":/translations/en")));
+    EXPECT_FALSE(QTranslator().load(QStringLiteral(":/translations/toolkit_en")));
+    MainWindow window(nullptr);
+    QStringList tooltips;
+    for (auto* button : window.findChildren<varo::button_dark*>())
+        tooltips.append(button->toolTip());
+    EXPECT_TRUE(tooltips.contains(QStringLiteral("Load Lightroom preset(s) and convert to Capture One.")));
+}
+
+// Entries whose cells give no translation show their source text; the
+// spelling of the others is the catalogues' own.
+TEST_F(translations_test, catalogue_entries_read_as_written)
+{
+    struct {
+        char const* lang;
+        char const* context;
+        char const* source;
+        char const* shown;
+    } const cases[] = {
+        {"fr", "QObject", "Fatal error", "Fatal error"},
+        {"fr", "QObject", "%1 encountered a fatal error and must be terminated:\n%2",
+         "%1 encountered a fatal error and must be terminated:\n%2"},
+        {"fr", "QObject", "Quit now", "Quitter maintenant"},
+        {"es", "QObject", "Fatal error", "Error fatal"},
+        {"es", "QObject",
+         "The application language has been changed.\nThe application needs to be restarted to use the new language.",
+         "El idioma de la aplicación ha sido cambiado. \nLa aplicación necesita reiniciarse para hacer el cambio de "
+         "idioma."},
+        {"it", "QObject", "Application language changed", "Lingua dell'applicazione cañbiata"},
+        {"de", "QObject", "Quit now", "Anwendung jetzt Beenden"},
+        {"de", "varo::application_log", "Application logs saved", "Anwendugsprotokolle gespeichert"},
+        {"es", "varo::application_log", "Network report", "Network report"},
+        {"it", "varo::application_log",
+         "Can't save the application logs to\n%1\n\nYou might not have write permission or the disk might be full.",
+         "Impossibile salvare i registri dell'applicazione in\n%1\nPotrestri non avere l'autorizzazione necessaria o "
+         "è possibile che il disco sia pieno."},
+        {"de", "varo::dialog_about", "Version:", "Version:"},
+        {"es", "varo::dialog_about", "Version:", "Versión:"},
+        {"it", "varo::dialog_about", "Webseite:", "Website:"},
+        {"de", "varo::dialog_3rd_part_lib_info", "%1 uses the following open source and/or 3rd party libraries:",
+         "Die Folgenden Open Source Bibliotheken und/oder Bibliotheken von Drittanbietern werden in %1 verwendet:"},
+        {"de", "MainWindow", "Unsupported parameters in preset", "Nicht unterstützte Parameter im PReset enthalten"},
+        {"de", "MainWindow", "LUT", "LUT"},
+        {"de", "MainWindow", "Select output folder", "Select output folder"},
+        {"de", "MainWindow", "Capture One Stylepack(*.costylepack)", "Capture One Stylepack(*.costylepack)"},
+        {"de", "dialog_settings", "Stylepack with Category", "Stylepack mit Kategorie"},
+        {"de", "dialog_settings", "Color Space", "Farbraum"},
+        {"fr", "MainWindow", "Convert", "Convert"},
+        {"en", "varo::application_log", "Clear log", "Clear log"},
+    };
+    for (auto const& row : cases) {
+        SCOPED_TRACE(std::string(row.lang) + " " + row.context + " " + row.source);
+        start(QString::fromLatin1(row.lang));
+        EXPECT_EQ(QCoreApplication::translate(row.context, row.source), QString::fromUtf8(row.shown));
+    }
+}
+
+TEST_F(translations_test, the_library_dialogs_qt_entry_is_translated_everywhere)
+{
+    struct {
+        char const* lang;
+        char const* first_line;
+    } const cases[] = {
+        {"de", "Diese Software ist dynamisch gegen Qt gelinkt. Qt ist unter der LGPL lizensiert.\n"},
+        {"es", "Este software se vincula dinámicamente a QT que tiene la licencia LGPL.\n"},
+        {"fr", "Ce logiciel est lié dynamiquement à Qt qui est sous licence LGPL.\n"},
+        {"it", "Questo software si colleca dinamicamente a Qt, che è concesso in licensa attraverso la licenza LGPL.\n"},
+    };
+    char const* const source = "This software dynamically links to Qt which is licensed under the LGPL license.\n"
+                               "The source code of the Qt SDK can be found at https://download.qt.io/archive/qt/";
+    for (auto const& row : cases) {
+        SCOPED_TRACE(row.lang);
+        start(QString::fromLatin1(row.lang));
+        QString const shown = QCoreApplication::translate("varo::dialog_3rd_part_lib_info", source);
+        EXPECT_TRUE(shown.startsWith(QString::fromUtf8(row.first_line))) << shown.toStdString();
+        EXPECT_TRUE(shown.endsWith(QStringLiteral("https://download.qt.io/archive/qt/"))) << shown.toStdString();
+    }
+}
+
+TEST_F(translations_test, qts_own_catalogue_is_installed_for_the_language)
+{
+    struct {
+        char const* lang;
+        char const* cancel;
+    } const cases[] = {{"de", "Abbrechen"}, {"fr", "Annuler"}, {"en", "Cancel"}};
+    for (auto const& row : cases) {
+        SCOPED_TRACE(row.lang);
+        start(QString::fromLatin1(row.lang));
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString::fromUtf8(row.cancel));
+    }
+}
+
+TEST_F(translations_test, toolkit_catalogues_are_compressed_and_the_application_catalogue_is_not)
+{
+    start(QStringLiteral("en"));
+    for (char const* name : {"toolkit_de", "toolkit_es", "toolkit_fr", "toolkit_it"}) {
+        QResource const catalogue(QStringLiteral(":/translations/") + QLatin1String(name) + QStringLiteral(".qm"));
+        EXPECT_TRUE(catalogue.isValid()) << name;
+        EXPECT_EQ(catalogue.compressionAlgorithm(), QResource::ZlibCompression) << name;
+    }
+    QResource const application(QStringLiteral(":/translations/de.qm"));
+    EXPECT_TRUE(application.isValid());
+    EXPECT_EQ(application.compressionAlgorithm(), QResource::NoCompression);
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    QTemporaryDir home;
+    QByteArray const home_path = QFile::encodeName(home.path());
+    qputenv("HOME", home_path);
+    qputenv("XDG_CONFIG_HOME", home_path + "/.config");
+    qputenv("XDG_RUNTIME_DIR", home_path);
+    qputenv("XDG_DATA_HOME", home_path + "/.local/share");
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QCoreApplication::setOrganizationName(QStringLiteral("Harlune"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("harlune.example"));
+    QCoreApplication::setApplicationName(QStringLiteral("Kestova"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.2.0"));
+    varo::application<MainWindow> app(argc, argv);
+    varo::application_log::init(&app);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

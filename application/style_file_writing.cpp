@@ -9,8 +9,8 @@ bool write_style_file(QString const& path, QString const& xml, QString& reason)
     QFile file(path);
     // Unbuffered, so the count written is what reached the file and not a buffer.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        // The run reports it in a box; a failed open has no log line of its own.
         reason = file.errorString();
-        qWarning("Can't open '%s': %s", qUtf8Printable(path), qUtf8Printable(reason));
         return false;
     }
     QByteArray const bytes = xml.toUtf8();

@@ -8,10 +8,11 @@
 
 #include <gtest/gtest.h>
 
-// Runs the tests of one executable in a QApplication whose home and
+// Runs the tests of one executable in an application object whose home and
 // configuration folders are temporary, so nothing real is touched. Qt's own
 // dialogs are used, so that the tests can answer them.
-inline int run_application_tests(int argc, char** argv)
+template <class application_type = QApplication>
+int run_application_tests(int argc, char** argv)
 {
     QTemporaryDir home;
     QByteArray const home_path = QFile::encodeName(home.path());
@@ -20,7 +21,7 @@ inline int run_application_tests(int argc, char** argv)
     qputenv("XDG_RUNTIME_DIR", home_path);
     qputenv("XDG_DATA_HOME", home_path + "/.local/share");
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-    QApplication app(argc, argv);
+    application_type app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Harlune"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("harlune.example"));
     QCoreApplication::setApplicationName(QStringLiteral("Kestova"));

@@ -2,6 +2,7 @@
 #include "dialog_settings.h"
 #include "main_window.h"
 #include "modal_script.h"
+#include "window_buttons.h"
 
 #include "qstring_printer.h"
 #include "settings_sandbox.h"
@@ -46,22 +47,9 @@ protected:
         window->show();
     }
 
-    varo::button_dark* button(QString const& tooltip) const
-    {
-        for (auto* candidate : window->findChildren<varo::button_dark*>())
-            if (candidate->toolTip() == tooltip)
-                return candidate;
-        return nullptr;
-    }
+    varo::button_dark* button(QString const& tooltip) const { return button_with_tooltip(*window, tooltip); }
 
-    void click(QString const& tooltip, modal_script& script)
-    {
-        varo::button_dark* target = button(tooltip);
-        ASSERT_NE(target, nullptr) << tooltip.toStdString();
-        script.run([target] { target->click(); });
-        EXPECT_TRUE(script.finished());
-        EXPECT_EQ(script.unexpected(), QStringList());
-    }
+    void click(QString const& tooltip, modal_script& script) { click_answered(*window, tooltip, script); }
 
     settings_sandbox sandbox;
     QTemporaryDir output;

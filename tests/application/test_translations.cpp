@@ -1,10 +1,12 @@
 // Starts the application objects in a language taken from the settings store,
 // with the translators installed as at start-up, and reads the texts the
 // user would see.
+#include "application_test_main.h"
 #include "main_window.h"
 #include "modal_script.h"
 #include "preset_files.h"
 #include "translators.h"
+#include "window_buttons.h"
 
 #include "qstring_printer.h"
 #include "settings_sandbox.h"
@@ -167,14 +169,7 @@ protected:
     {
         MainWindow window(nullptr);
         window.show();
-        varo::button_dark* target = nullptr;
-        for (auto* candidate : window.findChildren<varo::button_dark*>())
-            if (candidate->toolTip() == tooltip)
-                target = candidate;
-        ASSERT_NE(target, nullptr) << tooltip.toStdString();
-        script.run([target] { target->click(); });
-        EXPECT_TRUE(script.finished());
-        EXPECT_EQ(script.unexpected(), QStringList());
+        click_answered(window, tooltip, script);
     }
 
     QTemporaryDir input;
@@ -367,19 +362,5 @@ TEST_F(translations_test, toolkit_catalogues_are_compressed_and_the_application_
 
 int main(int argc, char** argv)
 {
-    QTemporaryDir home;
-    QByteArray const home_path = QFile::encodeName(home.path());
-    qputenv("HOME", home_path);
-    qputenv("XDG_CONFIG_HOME", home_path + "/.config");
-    qputenv("XDG_RUNTIME_DIR", home_path);
-    qputenv("XDG_DATA_HOME", home_path + "/.local/share");
-    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-    QCoreApplication::setOrganizationName(QStringLiteral("Harlune"));
-    QCoreApplication::setOrganizationDomain(QStringLiteral("harlune.example"));
-    QCoreApplication::setApplicationName(QStringLiteral("Kestova"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.2.0"));
-    varo::application<MainWindow> app(argc, argv);
-    varo::application_log::init(&app);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return run_application_tests<varo::application<MainWindow>>(argc, argv);
 }

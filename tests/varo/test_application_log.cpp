@@ -4,6 +4,7 @@
 #include "varo/message_handler.h"
 #include "varo/network_report.h"
 
+#include "message_capture.h"
 #include "modal.h"
 #include "recording_translator.h"
 
@@ -318,6 +319,71 @@ TEST_F(log_test, a_log_that_cannot_be_saved_shows_only_the_warning)
     }
 }
 
+// Points the names of the saves of the next half minute at a device that
+// is always full.
+class full_desktop {
+public:
+    full_desktop()
+    {
+        const qint64 now = QDateTime::currentSecsSinceEpoch();
+        for (qint64 second = now; second < now + 30; ++second) {
+            links << desktop + "/Kestova Log " + QString::number(second) + ".log";
+            QFile::link("/dev/full", links.back());
+        }
+    }
+    ~full_desktop()
+    {
+        for (const QString& link : links)
+            QFile::remove(link);
+    }
+
+private:
+    QStringList links;
+};
+
+TEST_F(log_test, a_short_write_warns_with_the_byte_counts_and_still_reports_the_file)
+{
+    // Longer than QFile's write buffer, so the write itself fails.
+    log.add_data("Kestova", QString(20000, 'x'));
+    std::vector<seen_box> seen;
+    {
+        full_desktop full;
+        box_answerer answerer(QMessageBox::Ok);
+        ui.button("Save to disk")->click();
+        seen = answerer.seen;
+    }
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].title, "Failed to save application logs");
+    const QRegularExpressionMatch warning =
+        QRegularExpression("^Failed to write the complete application logs to\n("
+                           + QRegularExpression::escape(desktop)
+                           + "/Kestova Log \\d+\\.log)\n\nCould only write 0/(\\d+) bytes\\. "
+                             "The disk might be full\\.$")
+            .match(seen[0].text);
+    ASSERT_TRUE(warning.hasMatch()) << seen[0].text.toStdString();
+    EXPECT_EQ(seen[0].buttons, QMessageBox::Ok);
+    EXPECT_EQ(seen[1].title, "Application logs saved");
+    EXPECT_EQ(seen[1].text, "The application logs were saved to\n" + warning.captured(1));
+
+    const QString saved = log.save_log();
+    EXPECT_EQ(QString::number(QFileInfo(saved).size()), warning.captured(2))
+        << "the whole report's size in bytes";
+    QFile::remove(saved);
+}
+
+TEST_F(log_test, a_failed_flush_is_only_logged)
+{
+    const full_desktop full;
+    const message_capture messages;
+    box_answerer answerer(QMessageBox::Ok);
+    const QString name = log.save_log();
+    EXPECT_TRUE(name.startsWith(desktop + "/Kestova Log ")) << name.toStdString();
+    EXPECT_TRUE(messages.lines().contains("debug: Failed to flush logfile QFile instance."))
+        << messages.lines().join('\n').toStdString();
+    wait_until([] { return false; }, 50);
+    EXPECT_TRUE(answerer.seen.empty());
+}
+
 TEST_F(log_test, clearing_asks_first_and_only_yes_empties_every_tab)
 {
     log.add_data("Kestova", "main\n");
@@ -483,6 +549,20 @@ TEST(installed_log, lines_logged_by_other_threads_arrive_once_while_the_window_d
     for (int t = 0; t < threads; ++t)
         for (int i = 0; i < lines; i += 37)
             EXPECT_EQ(shown.count(QString("Info: worker %1 line %2\n").arg(t).arg(i)), 1);
+    installed_window.window->close();
+}
+
+TEST(installed_log, a_character_split_between_two_drains_arrives_whole)
+{
+    varo::application_log::instance()->open_log_window();
+    const QString before = installed_window.shown();
+    std::cout << "split \xC3" << std::flush;
+    wait_until([] { return false; }, 300);
+    std::cout << "\xA4 joined" << std::endl;
+    EXPECT_TRUE(wait_until(
+        [] { return installed_window.shown().contains(QString::fromUtf8("\xC3\xA4 joined\n")); }))
+        << installed_window.shown().mid(before.size()).toStdString();
+    EXPECT_FALSE(installed_window.shown().contains(QChar::ReplacementCharacter));
     installed_window.window->close();
 }
 

@@ -113,6 +113,23 @@ TEST(style_dialog, flat_look_sets_the_flat_sheet_and_drops_context_help)
     EXPECT_FALSE(dialog.windowFlags().testFlag(Qt::WindowContextHelpButtonHint));
 }
 
+// A border image that fails to load leaves the buttons' frames silently
+// unpainted, so the rendered edge must show the resource's own edge colour.
+TEST(style_dialog, framed_buttons_render_from_the_toolkit_images)
+{
+    QInputDialog dialog(nullptr, asked_flags);
+    varo::style_dialog(dialog);
+    QImage const border(QStringLiteral(":/gui/button/dark_normal.png"));
+    ASSERT_FALSE(border.isNull()) << "the toolkit's images are not registered";
+    dialog.show();
+    auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    ASSERT_NE(buttons, nullptr);
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    ASSERT_NE(ok, nullptr);
+    QImage const face = ok->grab().toImage();
+    EXPECT_EQ(face.pixel(0, face.height() / 2), border.pixel(0, border.height() / 2));
+}
+
 TEST(input_dialog, get_double_sets_decimals_range_and_value_and_returns_the_choice)
 {
     QWidget parent;

@@ -326,47 +326,46 @@ placement_case const placements[] = {
     {"fractional centre truncated", 51, -1, -1, 0, 0, 74, 51, 74, 51},
 };
 
-TEST(qt_layout, horizontal_placement_rules)
-{
-    for (placement_case const& test : placements) {
-        grid g(0, false, {200, 200});
-        cell c;
-        c.width = test.fixed;
-        c.margins[cell::left] = test.margin_before;
-        c.margins[cell::right] = test.margin_after;
-        c.paddings[cell::left] = test.padding_before;
-        c.paddings[cell::right] = test.padding_after;
-        QWidget* content = g.add(c);
-        g.lay_out();
-        QWidget* background = g.cell_of(content).background();
-        EXPECT_EQ(content->x(), test.content_start) << test.name;
-        EXPECT_EQ(content->width(), test.content_length) << test.name;
-        EXPECT_EQ(background->x(), test.background_start) << test.name;
-        EXPECT_EQ(background->width(), test.background_length) << test.name;
-        EXPECT_EQ(content->y(), 0) << test.name;
-        EXPECT_EQ(content->height(), 200) << test.name;
-    }
-}
+// The same rules place the content across a column and down a row.
+struct axis {
+    char const* name;
+    float cell::*fixed;
+    int side_before;
+    int side_after;
+    int (QWidget::*start)() const;
+    int (QWidget::*length)() const;
+    int (QWidget::*cross_start)() const;
+    int (QWidget::*cross_length)() const;
+};
 
-TEST(qt_layout, vertical_placement_rules)
+axis const axes[] = {
+    {"horizontal", &cell::width, cell::left, cell::right, &QWidget::x, &QWidget::width, &QWidget::y,
+     &QWidget::height},
+    {"vertical", &cell::height, cell::top, cell::bottom, &QWidget::y, &QWidget::height, &QWidget::x,
+     &QWidget::width},
+};
+
+TEST(qt_layout, placement_rules_across_and_down)
 {
-    for (placement_case const& test : placements) {
-        grid g(0, false, {200, 200});
-        cell c;
-        c.height = test.fixed;
-        c.margins[cell::top] = test.margin_before;
-        c.margins[cell::bottom] = test.margin_after;
-        c.paddings[cell::top] = test.padding_before;
-        c.paddings[cell::bottom] = test.padding_after;
-        QWidget* content = g.add(c);
-        g.lay_out();
-        QWidget* background = g.cell_of(content).background();
-        EXPECT_EQ(content->y(), test.content_start) << test.name;
-        EXPECT_EQ(content->height(), test.content_length) << test.name;
-        EXPECT_EQ(background->y(), test.background_start) << test.name;
-        EXPECT_EQ(background->height(), test.background_length) << test.name;
-        EXPECT_EQ(content->x(), 0) << test.name;
-        EXPECT_EQ(content->width(), 200) << test.name;
+    for (axis const& along : axes) {
+        for (placement_case const& test : placements) {
+            grid g(0, false, {200, 200});
+            cell c;
+            c.*along.fixed = test.fixed;
+            c.margins[along.side_before] = test.margin_before;
+            c.margins[along.side_after] = test.margin_after;
+            c.paddings[along.side_before] = test.padding_before;
+            c.paddings[along.side_after] = test.padding_after;
+            QWidget* content = g.add(c);
+            g.lay_out();
+            QWidget* background = g.cell_of(content).background();
+            EXPECT_EQ((content->*along.start)(), test.content_start) << along.name << ": " << test.name;
+            EXPECT_EQ((content->*along.length)(), test.content_length) << along.name << ": " << test.name;
+            EXPECT_EQ((background->*along.start)(), test.background_start) << along.name << ": " << test.name;
+            EXPECT_EQ((background->*along.length)(), test.background_length) << along.name << ": " << test.name;
+            EXPECT_EQ((content->*along.cross_start)(), 0) << along.name << ": " << test.name;
+            EXPECT_EQ((content->*along.cross_length)(), 200) << along.name << ": " << test.name;
+        }
     }
 }
 

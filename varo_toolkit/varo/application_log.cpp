@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <string>
 
 namespace varo {
 
@@ -54,6 +55,21 @@ void append_paragraph(QTextEdit* edit, const QString& text)
     cursor.insertText(text);
     if (at_bottom)
         scroll_to_end(edit);
+}
+
+// The length of an unfinished UTF-8 sequence at the end of `bytes`: a line
+// of another thread may be drained between two of its chunks.
+std::size_t unfinished_utf8_length(const std::string& bytes)
+{
+    const std::size_t size = bytes.size();
+    for (std::size_t back = 1; back <= std::min<std::size_t>(3, size); ++back) {
+        const auto byte = static_cast<unsigned char>(bytes[size - back]);
+        if ((byte & 0xC0) == 0x80)
+            continue;
+        const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        return length > back ? back : 0;
+    }
+    return 0;
 }
 
 void replace_buffer(std::ostream& stream, std::ostringstream& capture, std::mutex& capture_mutex,
@@ -179,10 +195,13 @@ void application_log::drain()
     std::string bytes;
     {
         // Taken and emptied in one step, so that nothing written in between
-        // is lost.
+        // is lost; a character still missing bytes waits for them.
         std::lock_guard<std::mutex> lock(capture_mutex);
         bytes = capture.str();
-        capture.str(std::string());
+        const std::size_t complete = bytes.size() - unfinished_utf8_length(bytes);
+        capture.str(bytes.substr(complete));
+        capture.seekp(0, std::ios::end);
+        bytes.resize(complete);
     }
     const QString text = QString::fromUtf8(bytes.data(), int(bytes.size()));
     if (!text.isEmpty())

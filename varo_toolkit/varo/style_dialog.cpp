@@ -1,5 +1,7 @@
 #include "varo/style_dialog.h"
 
+#include "varo/widget_resources.h"
+
 #include <QInputDialog>
 #include <QString>
 
@@ -46,6 +48,7 @@ char const* const flat_sheet =
 
 void apply(QInputDialog& dialog, char const* sheet)
 {
+    init_widget_resources();
     dialog.setWindowFlags(dialog.windowFlags() & ~Qt::WindowContextHelpButtonHint);
     dialog.setStyleSheet(QString::fromLatin1(sheet));
 }

@@ -25,17 +25,36 @@ bool may_be_number(QStringRef const& piece)
     return !((first >= 'a' && first <= 'z') || (first >= 'A' && first <= 'Z') || first == '"');
 }
 
+// The piece as a token of its own character; false for any other character.
+bool punctuation_token(QChar c, token_type& type)
+{
+    switch (c.unicode()) {
+    case '=':
+        type = token_type::equals;
+        return true;
+    case ',':
+        type = token_type::comma;
+        return true;
+    case '{':
+        type = token_type::lbrace;
+        return true;
+    case '}':
+        type = token_type::rbrace;
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Tests on characters rather than whole-string comparisons: a template has
+// thousands of pieces.
 lrtoken make_token(QStringRef const& piece)
 {
-    if (piece == QLatin1String("="))
-        return {token_type::equals, piece, 0};
-    if (piece == QLatin1String(","))
-        return {token_type::comma, piece, 0};
-    if (piece == QLatin1String("{"))
-        return {token_type::lbrace, piece, 0};
-    if (piece == QLatin1String("}"))
-        return {token_type::rbrace, piece, 0};
-    if (piece.startsWith(quote_mark) && piece.endsWith(quote_mark))
+    QChar const first = piece.at(0);
+    token_type punctuation = token_type::eof;
+    if (piece.size() == 1 && punctuation_token(first, punctuation))
+        return {punctuation, piece, 0};
+    if (first == quote_mark && piece.at(piece.size() - 1) == quote_mark)
         return {token_type::str, piece.mid(1, qMax(0, piece.size() - 2)), 0};
     if (may_be_number(piece)) {
         bool is_number = false;

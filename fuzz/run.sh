@@ -31,12 +31,15 @@ while getopts t:r:j:h option; do
 done
 shift $((OPTIND - 1))
 
+# getopts has already taken a "--" that came before any target.
 targets=""
-while [ $# -gt 0 ] && [ "$1" != "--" ]; do
+while [ $# -gt 0 ] && [ "${1#-}" = "$1" ]; do
     targets="$targets $1"
     shift
 done
-[ "$1" = "--" ] && shift
+if [ "$1" = "--" ]; then
+    shift
+fi
 [ -n "$targets" ] || targets="fuzz_read_lrpreset fuzz_costyle_lrtemplate fuzz_read_xmp fuzz_costyle_xmp"
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DKESTOVA_FUZZ=ON -DKESTOVA_TESTS=OFF \
@@ -74,9 +77,11 @@ run_target() {
     mkdir -p "$work/corpus"
     start=$(date +%s)
     # The first folder is the one libFuzzer writes to; the seeds come after it.
+    # An input takes milliseconds; the generous timeout keeps a paused machine
+    # from passing for a hang.
     # shellcheck disable=SC2046
     UBSAN_OPTIONS=print_stacktrace=1 nice -n 10 "$build/fuzz/$target" \
-        -runs="$runs" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -runs="$runs" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2048 \
         -print_final_stats=1 -dict="$(dictionary_of "$target")" \
         -artifact_prefix="$work/" "$@" "$work/corpus" $(seeds_of "$target") >"$work/log" 2>&1 || true
     end=$(date +%s)

@@ -1,8 +1,8 @@
 #include "conversion/curve_compensation.h"
 
 #include "conversion/curve_sampling.h"
+#include "conversion/debug_text.h"
 
-#include <QDebug>
 #include <QPointF>
 
 #include <algorithm>
@@ -16,9 +16,23 @@ QVector<int> const& probe_offsets()
     return offsets;
 }
 
-QPointF unit_point(QPoint const& point)
+// "<text> <point> <point / 255>" and further words, as QDebug writes them;
+// these lines come for every point of every compensated curve.
+void append_point(QString& line, QPoint const& point)
 {
-    return QPointF(point) / 255.0;
+    line += QLatin1Char(' ');
+    append_debug_point(line, point);
+    line += QLatin1Char(' ');
+    append_debug_point(line, QPointF(point) / 255.0);
+}
+
+QString point_line(char const* text, QPoint const& point, char const* rest)
+{
+    QString line = QLatin1String(text);
+    line.reserve(96);
+    append_point(line, point);
+    line += QLatin1String(rest);
+    return line;
 }
 
 bool find_master_level(inverse_master_map const& inverse, int x, int& level)
@@ -68,7 +82,7 @@ void move_points_to_master_inputs(QVector<QPoint>& points, inverse_master_map co
         QPoint const point = points[i];
         int level = 0;
         if (!find_master_level(inverse, point.x(), level)) {
-            qInfo() << "Removing point" << point << unit_point(point) << "-> No Y in range";
+            qt_message_output(QtInfoMsg, KESTOVA_LOG_CONTEXT, point_line("Removing point", point, " -> No Y in range"));
             points.remove(i);
             continue;
         }
@@ -81,7 +95,9 @@ void move_points_to_master_inputs(QVector<QPoint>& points, inverse_master_map co
             continue;
         }
         QPoint const moved(point.x() + input - level, point.y() + input - level);
-        qInfo() << "Replacing point" << point << unit_point(point) << "with" << moved << unit_point(moved);
+        QString line = point_line("Replacing point", point, " with");
+        append_point(line, moved);
+        qt_message_output(QtInfoMsg, KESTOVA_LOG_CONTEXT, line);
         points[i] = moved;
         ++i;
     }
@@ -101,7 +117,8 @@ void remove_edge_points(QVector<QPoint>& points)
             ++i;
             continue;
         }
-        qDebug() << "Removing point" << points[i] << unit_point(points[i]) << "too close to or beyond the edge";
+        qt_message_output(QtDebugMsg, KESTOVA_LOG_CONTEXT,
+                          point_line("Removing point", points[i], " too close to or beyond the edge"));
         points.remove(i);
     }
 }

@@ -1,5 +1,7 @@
 #include "conversion/lightroom_importer.h"
 
+#include "conversion/debug_text.h"
+
 #include <QDebug>
 #include <QFile>
 #include <QXmlStreamReader>
@@ -128,13 +130,25 @@ void read_points(QXmlStreamReader& reader, QVector<QPoint>& points)
     }
 }
 
+// The line `qDebug() << key << "->" << value` writes.
+QString attribute_line(QString const& key, QString const& value)
+{
+    QString line;
+    line.reserve(key.size() + value.size() + 8);
+    append_debug_quoted(line, key);
+    line += QLatin1String(" -> ");
+    append_debug_quoted(line, value);
+    return line;
+}
+
 void read_attributes(lightroom_importer& importer, QXmlStreamReader const& reader)
 {
+    QMessageLogContext const context = KESTOVA_LOG_CONTEXT;
     for (QXmlStreamAttribute const& attribute : reader.attributes()) {
         QString const key = attribute.name().toString();
         QString const value = attribute.value().toString();
         importer.settings.insert(key, value);
-        qDebug() << key << "->" << value;
+        qt_message_output(QtDebugMsg, context, attribute_line(key, value));
     }
 }
 

@@ -6,13 +6,13 @@
 #include "style_file_writing.h"
 #include "style_pack_writing.h"
 
+#include "conversion/debug_text.h"
 #include "conversion/lightroom_importer.h"
 #include "varo/message_box.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QSettings>
-#include <QtDebug>
 
 namespace {
 
@@ -51,7 +51,9 @@ void batch_conversion::convert_preset(QString const& path)
     lightroom_importer importer;
     if (!preset_reader::read(parent, file, importer))
         return;
-    qDebug() << importer.settings;
+    // The whole preset goes to the log, built without a debug stream, which
+    // is slow for a map of this size.
+    qt_message_output(QtDebugMsg, KESTOVA_LOG_CONTEXT, debug_map(importer.settings));
 
     QString const style_name = file.completeBaseName() + QStringLiteral(".costyle");
     QString const output_path = setting_text(settings, settings_keys::output_dir) + QLatin1Char('/') + style_name;

@@ -1,6 +1,7 @@
 #include "bench_environment.h"
 
 #include "conversion/costyle_writer.h"
+#include "style_file_writing.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,20 +55,6 @@ batch_folders const& folders()
     return made;
 }
 
-// The conversion flow's "separate" output: the whole text as UTF-8 in one
-// unbuffered write, overwriting the file named after the preset, and the
-// log line for it.
-void write_style_file(QString const& output_folder, QFileInfo const& preset, QString const& xml)
-{
-    QString const path = output_folder + QLatin1Char('/') + preset.completeBaseName() + QStringLiteral(".costyle");
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return;
-    QByteArray const bytes = xml.toUtf8();
-    if (file.write(bytes) == bytes.size())
-        qInfo("Wrote '%s'", qUtf8Printable(path));
-}
-
 void convert_batch(batch_folders const& batch, bool shared_writer)
 {
     std::unique_ptr<costyle_writer const> shared;
@@ -82,7 +69,10 @@ void convert_batch(batch_folders const& batch, bool shared_writer)
             own = std::make_unique<costyle_writer const>();
         QString xml;
         (shared_writer ? *shared : *own).create_costyle(importer, xml);
-        write_style_file(batch.output, QFileInfo(path), xml);
+        QString const style_path = batch.output + QLatin1Char('/') + QFileInfo(path).completeBaseName()
+            + QStringLiteral(".costyle");
+        QString reason;
+        write_style_file(style_path, xml, reason);
     }
 }
 

@@ -166,3 +166,19 @@ QString debug_point(QPointF const& point)
     append_debug_point(out, point);
     return out;
 }
+
+QString debug_map(QMap<QString, QString> const& map)
+{
+    QString out;
+    out.reserve(16 + map.size() * 32);
+    out += QLatin1String("QMap(");
+    for (auto entry = map.constBegin(); entry != map.constEnd(); ++entry) {
+        out += QLatin1Char('(');
+        append_debug_quoted(out, entry.key());
+        out += QLatin1String(", ");
+        append_debug_quoted(out, entry.value());
+        out += QLatin1Char(')');
+    }
+    out += QLatin1Char(')');
+    return out;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QPoint>
 #include <QPointF>
 #include <QString>
@@ -22,3 +23,6 @@ QString debug_point(QPoint const& point);
 QString debug_point(QPointF const& point);
 void append_debug_point(QString& out, QPoint const& point);
 void append_debug_point(QString& out, QPointF const& point);
+
+// "QMap((key, value)...)" with quoted strings, as QDebug writes a map.
+QString debug_map(QMap<QString, QString> const& map);

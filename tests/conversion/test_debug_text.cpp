@@ -105,3 +105,13 @@ TEST(debug_point, writes_what_qdebug_writes)
     QPoint const extremes(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     EXPECT_EQ(debug_point(extremes), qt_debug(extremes));
 }
+
+TEST(debug_map, writes_what_qdebug_writes)
+{
+    QMap<QString, QString> map;
+    EXPECT_EQ(debug_map(map), qt_debug(map));
+    map.insert(QStringLiteral("Exposure2012"), QStringLiteral("+0.40"));
+    map.insert(QStringLiteral("Copyright"), QStringLiteral("\"Warm\"\t\u00e9"));
+    map.insert(QString(), QString());
+    EXPECT_EQ(debug_map(map), qt_debug(map));
+}

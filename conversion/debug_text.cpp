@@ -67,34 +67,6 @@ int append_escaped(QString& out, QStringView text, int i)
     return 1;
 }
 
-}
-
-void append_debug_quoted(QString& out, QStringView text)
-{
-    out += QLatin1Char('"');
-    int i = 0;
-    while (i < text.size()) {
-        int run = i;
-        while (run < text.size() && is_plain(text[run]))
-            ++run;
-        out.append(text.data() + i, run - i);
-        i = run;
-        if (i < text.size())
-            i += append_escaped(out, text, i);
-    }
-    out += QLatin1Char('"');
-}
-
-QString debug_quoted(QStringView text)
-{
-    QString out;
-    out.reserve(text.size() + 2);
-    append_debug_quoted(out, text);
-    return out;
-}
-
-namespace {
-
 // Whether the value's shortest text has seven significant digits ending in
 // 5: only such a value can lie halfway between two six-digit texts.
 bool may_be_halfway(double value)
@@ -135,6 +107,22 @@ void append_number(QString& out, double value)
 
 }
 
+void append_debug_quoted(QString& out, QStringView text)
+{
+    out += QLatin1Char('"');
+    int i = 0;
+    while (i < text.size()) {
+        int run = i;
+        while (run < text.size() && is_plain(text[run]))
+            ++run;
+        out.append(text.data() + i, run - i);
+        i = run;
+        if (i < text.size())
+            i += append_escaped(out, text, i);
+    }
+    out += QLatin1Char('"');
+}
+
 void append_debug_point(QString& out, QPoint const& point)
 {
     out += QLatin1String("QPoint(");
@@ -151,20 +139,6 @@ void append_debug_point(QString& out, QPointF const& point)
     out += QLatin1Char(',');
     append_number(out, point.y());
     out += QLatin1Char(')');
-}
-
-QString debug_point(QPoint const& point)
-{
-    QString out;
-    append_debug_point(out, point);
-    return out;
-}
-
-QString debug_point(QPointF const& point)
-{
-    QString out;
-    append_debug_point(out, point);
-    return out;
 }
 
 QString debug_map(QMap<QString, QString> const& map)

@@ -12,17 +12,22 @@
 #define KESTOVA_LOG_CONTEXT \
     QMessageLogContext(QT_MESSAGELOG_FILE, QT_MESSAGELOG_LINE, QT_MESSAGELOG_FUNC, "default")
 
-// A string in quotes with Qt's escapes, the text `qDebug() << text` writes.
-// Built directly, because a QDebug stream costs a text stream per line and
-// the readers log every entry of a preset.
-QString debug_quoted(QStringView text);
+// Appends a string in quotes with Qt's escapes, the text `qDebug() << text`
+// writes. Built directly, because a QDebug stream costs a text stream per line
+// and the readers log every entry of a preset.
 void append_debug_quoted(QString& out, QStringView text);
 
 // "QPoint(x,y)" and "QPointF(x,y)", as QDebug writes points.
-QString debug_point(QPoint const& point);
-QString debug_point(QPointF const& point);
 void append_debug_point(QString& out, QPoint const& point);
 void append_debug_point(QString& out, QPointF const& point);
+
+template <typename Point>
+QString debug_point(Point const& point)
+{
+    QString out;
+    append_debug_point(out, point);
+    return out;
+}
 
 // "QMap((key, value)...)" with quoted strings, as QDebug writes a map.
 QString debug_map(QMap<QString, QString> const& map);

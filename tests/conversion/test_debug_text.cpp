@@ -25,6 +25,13 @@ QString qt_quoted(QString const& text)
     return qt_debug(text);
 }
 
+QString debug_quoted(QString const& text)
+{
+    QString out;
+    append_debug_quoted(out, text);
+    return out;
+}
+
 QString from_units(std::initializer_list<char16_t> units)
 {
     QString text;
@@ -35,7 +42,7 @@ QString from_units(std::initializer_list<char16_t> units)
 
 }
 
-TEST(debug_quoted, writes_what_qdebug_writes)
+TEST(append_debug_quoted, writes_what_qdebug_writes)
 {
     QVector<QString> const cases{
         QString(),
@@ -54,7 +61,7 @@ TEST(debug_quoted, writes_what_qdebug_writes)
         EXPECT_EQ(debug_quoted(text), qt_quoted(text));
 }
 
-TEST(debug_quoted, agrees_with_qdebug_on_random_text)
+TEST(append_debug_quoted, agrees_with_qdebug_on_random_text)
 {
     std::mt19937 random(20261210);
     std::uniform_int_distribution<int> length(0, 12);

@@ -2,6 +2,9 @@
 #include "conversion/lrparser.h"
 #include "conversion/lrtoken.h"
 
+#include "importer_views.h"
+#include "qstring_printer.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,38 +13,13 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <ostream>
 #include <random>
 #include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
-void PrintTo(QString const& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-
 namespace {
-
-using setting_list = std::map<std::string, std::string>;
-using point_list = std::vector<std::pair<int, int>>;
-
-setting_list settings_of(lightroom_importer const& importer)
-{
-    setting_list result;
-    for (auto it = importer.settings.cbegin(); it != importer.settings.cend(); ++it)
-        result[it.key().toStdString()] = it.value().toStdString();
-    return result;
-}
-
-point_list points_of(QVector<QPoint> const& curve)
-{
-    point_list result;
-    for (QPoint const& point : curve)
-        result.emplace_back(point.x(), point.y());
-    return result;
-}
 
 // Collects every log record written while it lives.
 class log_capture {

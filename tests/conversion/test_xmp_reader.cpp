@@ -1,5 +1,6 @@
 #include "conversion/lightroom_importer.h"
 
+#include "importer_views.h"
 #include "message_capture.h"
 #include "qstring_printer.h"
 
@@ -18,8 +19,6 @@
 
 namespace {
 
-using setting_list = std::map<std::string, std::string>;
-using point_list = std::vector<std::pair<int, int>>;
 using log_lines = std::vector<std::string>;
 
 QString fixture(char const* name)
@@ -30,22 +29,6 @@ QString fixture(char const* name)
 QString corpus(char const* name)
 {
     return QString::fromUtf8(KESTOVA_CORPUS "/xmp/") + QString::fromUtf8(name);
-}
-
-setting_list settings_of(lightroom_importer const& importer)
-{
-    setting_list result;
-    for (auto it = importer.settings.cbegin(); it != importer.settings.cend(); ++it)
-        result[it.key().toStdString()] = it.value().toStdString();
-    return result;
-}
-
-point_list points_of(QVector<QPoint> const& curve)
-{
-    point_list result;
-    for (QPoint const& point : curve)
-        result.emplace_back(point.x(), point.y());
-    return result;
 }
 
 struct read_outcome {

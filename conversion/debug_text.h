@@ -21,13 +21,5 @@ void append_debug_quoted(QString& out, QStringView text);
 void append_debug_point(QString& out, QPoint const& point);
 void append_debug_point(QString& out, QPointF const& point);
 
-template <typename Point>
-QString debug_point(Point const& point)
-{
-    QString out;
-    append_debug_point(out, point);
-    return out;
-}
-
 // "QMap((key, value)...)" with quoted strings, as QDebug writes a map.
 QString debug_map(QMap<QString, QString> const& map);

@@ -32,6 +32,14 @@ QString debug_quoted(QString const& text)
     return out;
 }
 
+template <typename Point>
+QString debug_point(Point const& point)
+{
+    QString out;
+    append_debug_point(out, point);
+    return out;
+}
+
 QString from_units(std::initializer_list<char16_t> units)
 {
     QString text;

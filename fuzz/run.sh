@@ -77,8 +77,8 @@ run_target() {
     mkdir -p "$work/corpus"
     start=$(date +%s)
     # The first folder is the one libFuzzer writes to; the seeds come after it.
-    # An input takes milliseconds; the generous timeout keeps a paused machine
-    # from passing for a hang.
+    # An input takes milliseconds; the generous timeout keeps a briefly
+    # stalled machine from passing for a hang (a paused run still does).
     # shellcheck disable=SC2046
     UBSAN_OPTIONS=print_stacktrace=1 nice -n 10 "$build/fuzz/$target" \
         -runs="$runs" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2048 \

@@ -242,7 +242,7 @@ TEST_F(about_box, version_and_web_site_rows)
 {
     QLabel* version_title = find_text<QLabel>(dialog, QStringLiteral("Version:"));
     ASSERT_NE(version_title, nullptr);
-    EXPECT_EQ(version_title->font().family(), QStringLiteral("FreeSansBold"));
+    EXPECT_EQ(version_title->font().family(), QStringLiteral("FreeSans"));
     EXPECT_EQ(version_title->font().pointSize(), 14);
     EXPECT_EQ(version_title->font().weight(), 75);
     QLabel* version = find_text<QLabel>(dialog, QStringLiteral("1.2.0 - 64 Bit "));
@@ -272,7 +272,11 @@ TEST_F(about_box, notice_names_the_years_the_maker_and_the_commit)
     QString const notice = QStringLiteral("\u00A9 2013-%1 Harlune (%2)")
                                .arg(QDate::currentDate().year())
                                .arg(QString::fromStdString(git_version::version()));
-    EXPECT_NE(find_text<QLabel>(dialog, notice), nullptr) << notice.toStdString();
+    QLabel* const label = find_text<QLabel>(dialog, notice);
+    ASSERT_NE(label, nullptr) << notice.toStdString();
+    // Below it the rows' spacing, not the dialog's bare edge.
+    frame_layout(dialog)->activate();
+    EXPECT_EQ(dialog.height() - (label->geometry().bottom() + 1), 20);
 }
 
 QStringList entry_names(varo::dialog_3rd_part_lib_info& libraries)

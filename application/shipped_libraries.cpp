@@ -19,7 +19,7 @@ QVector<library_entry> shipped_libraries()
          QStringLiteral(":/licenses/zlib.txt")},
         {QStringLiteral("GNU FreeFont"),
          QCoreApplication::translate("MainWindow",
-                                     "This software embeds the fonts FreeSans and FreeSans Bold of GNU FreeFont, "
+                                     "This software embeds the fonts FreeSans and FreeSans Bold of GNU FreeFont,\n"
                                      "under the GNU General Public License, version 3 or later, with the font "
                                      "exception below.\nSource code: https://savannah.gnu.org/projects/freefont/"),
          QStringLiteral(":/licenses/FreeSans.txt")},

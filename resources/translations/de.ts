@@ -196,9 +196,11 @@ Source code and details: https://zlib.net</source>
 Quellcode und Einzelheiten: https://zlib.net</translation>
     </message>
     <message>
-        <source>This software embeds the fonts FreeSans and FreeSans Bold of GNU FreeFont, under the GNU General Public License, version 3 or later, with the font exception below.
+        <source>This software embeds the fonts FreeSans and FreeSans Bold of GNU FreeFont,
+under the GNU General Public License, version 3 or later, with the font exception below.
 Source code: https://savannah.gnu.org/projects/freefont/</source>
-        <translation>Diese Software enthält die Schriften FreeSans und FreeSans Bold von GNU FreeFont, unter der GNU General Public License, Version 3 oder später, mit der unten stehenden Schriften-Ausnahme.
+        <translation>Diese Software enthält die Schriften FreeSans und FreeSans Bold von GNU FreeFont,
+unter der GNU General Public License, Version 3 oder später, mit der unten stehenden Schriften-Ausnahme.
 Quellcode: https://savannah.gnu.org/projects/freefont/</translation>
     </message>
 </context>

@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include <atomic>
+#include <cstdlib>
 #include <functional>
 #include <thread>
 #include <vector>
@@ -388,13 +389,13 @@ TEST(library_entry, layout_holds_name_text_and_licence)
     {
         QFile file(licence);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("Licence \xC3\xA4 text\0hidden", 23));
+        file.write(QByteArray("Licence \xC3\xA4 <b>text</b>\nline two\0hidden", 38));
     }
     struct row {
         QString path;
         QString shown;
     };
-    for (row const& r : {row{licence, QStringLiteral("Licence \u00E4 text")},
+    for (row const& r : {row{licence, QStringLiteral("Licence \u00E4 <b>text</b>\nline two")},
                          row{QStringLiteral(":/no/licence.txt"),
                              QStringLiteral("Could not open license text resource at :/no/licence.txt")}}) {
         QWidget holder;
@@ -413,6 +414,10 @@ TEST(library_entry, layout_holds_name_text_and_licence)
         EXPECT_EQ(text->styleSheet(), QStringLiteral("font-size:12px;"));
         EXPECT_EQ(box->toPlainText(), r.shown);
         EXPECT_TRUE(box->isReadOnly());
+        box->ensurePolished();
+        EXPECT_GT(std::abs(box->palette().color(QPalette::Text).lightness()
+                           - box->palette().color(QPalette::Base).lightness()),
+                  100);
     }
 }
 

@@ -314,6 +314,7 @@ TEST_F(about_box, library_link_runs_a_new_library_dialog_each_time)
         bool exiftool;
         bool image_libraries;
         QStringList names;
+        QVector<library_entry> shipped = {};
     };
     QString const qt = QStringLiteral("Qt ") + QString::fromLatin1(qVersion());
     int created = 0;
@@ -321,8 +322,10 @@ TEST_F(about_box, library_link_runs_a_new_library_dialog_each_time)
                          row{true, true, {qt, QStringLiteral("Exiftool"), QStringLiteral("FreeImage"),
                                           QStringLiteral("Little CMS")}},
                          row{true, false, {qt, QStringLiteral("Exiftool")}},
-                         row{false, true, {qt, QStringLiteral("FreeImage"), QStringLiteral("Little CMS")}}}) {
-        dialog.default_3rdparty_libs(r.exiftool, r.image_libraries);
+                         row{false, true, {qt, QStringLiteral("FreeImage"), QStringLiteral("Little CMS")}},
+                         row{true, false, {qt, QStringLiteral("Exiftool"), QStringLiteral("Shipped")},
+                             {{QStringLiteral("Shipped"), QStringLiteral("text"), QString()}}}}) {
+        dialog.default_3rdparty_libs(r.exiftool, r.image_libraries, r.shipped);
         QStringList names;
         QWidget* parent = nullptr;
         dialog_closer<varo::dialog_3rd_part_lib_info> closer([&](varo::dialog_3rd_part_lib_info& libraries) {

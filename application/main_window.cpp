@@ -67,9 +67,12 @@ void MainWindow::setup_layout()
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(0);
     setCentralWidget(central);
-    // The light text is for the window's own dark widgets; the dialogs that
-    // Qt draws itself are children of the window but keep their light look.
-    setStyleSheet(QStringLiteral("MainWindow{background-color:rgb(47,47,47);} #central *{color:rgb(198,213,210);}"));
+    // The light text is for the window's own labels and their dark tooltips;
+    // the dialogs and menus that Qt draws itself are children of the window
+    // too but keep their light look and dark text.
+    setStyleSheet(QStringLiteral("MainWindow{background-color:rgb(47,47,47);} #central QLabel{color:rgb(198,213,210);}"
+                                 "QToolTip{color:rgb(198,213,210);border:1px solid rgb(99,99,99);background-image:none;"
+                                 "background-color:rgb(47,47,47);}"));
     setup_top_bar(grid);
 
     auto* inner = new QGridLayout;

@@ -18,6 +18,7 @@
 #include <QFontInfo>
 #include <QGridLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -116,7 +117,9 @@ TEST_F(main_window_test, shows_the_output_folder)
 TEST_F(main_window_test, lays_out_the_header_and_the_folder_row)
 {
     EXPECT_EQ(window->styleSheet(),
-              QStringLiteral("MainWindow{background-color:rgb(47,47,47);} #central *{color:rgb(198,213,210);}"));
+              QStringLiteral("MainWindow{background-color:rgb(47,47,47);} #central QLabel{color:rgb(198,213,210);}"
+                             "QToolTip{color:rgb(198,213,210);border:1px solid rgb(99,99,99);background-image:none;"
+                             "background-color:rgb(47,47,47);}"));
     auto* header = window->findChild<QWidget*>(QStringLiteral("header"));
     ASSERT_NE(header, nullptr);
     EXPECT_EQ(header->styleSheet(),
@@ -237,7 +240,8 @@ TEST_F(main_window_test, the_about_button_shows_the_about_box)
     click(QStringLiteral("Show information about this program"), script);
 }
 
-// Qt draws its own dialogs light; the window's light text must not reach them.
+// Qt draws its own dialogs and menus light; the window's light text must not
+// reach them.
 TEST_F(main_window_test, qts_own_dialogs_keep_dark_text)
 {
     QStringList light;
@@ -256,6 +260,11 @@ TEST_F(main_window_test, qts_own_dialogs_keep_dark_text)
     click(folder_tooltip, script);
     EXPECT_GT(labels, 0);
     EXPECT_EQ(light, QStringList());
+
+    std::unique_ptr<QMenu> const menu(window->findChild<varo::lineedit*>()->createStandardContextMenu());
+    menu->ensurePolished();
+    EXPECT_LT(menu->palette().color(QPalette::WindowText).lightness(),
+              menu->palette().color(QPalette::Window).lightness() - 100);
 }
 
 TEST_F(main_window_test, the_library_dialog_lists_what_the_program_ships_with_its_licence)

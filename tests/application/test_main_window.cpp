@@ -221,6 +221,9 @@ TEST_F(main_window_test, an_unchanged_language_asks_nothing)
     script.then([](QWidget* window) {
         auto* dialog = qobject_cast<dialog_settings*>(window);
         ASSERT_NE(dialog, nullptr);
+        // Light text on the dark boxes, though the window's own text colour stays with the window.
+        for (auto* box : dialog->findChildren<varo::combobox*>())
+            EXPECT_EQ(box->palette().color(QPalette::Text), QColor(198, 213, 210));
         dialog->findChildren<varo::combobox*>()[0]->setCurrentIndex(2);
         QMetaObject::invokeMethod(dialog, [dialog] { dialog->reject(); }, Qt::QueuedConnection);
     });

@@ -8,6 +8,7 @@ static void register_application_resources()
 {
     Q_INIT_RESOURCE(application);
     Q_INIT_RESOURCE(application_fonts);
+    Q_INIT_RESOURCE(application_licenses);
     Q_INIT_RESOURCE(application_translations);
 }
 

@@ -32,7 +32,8 @@ batch_conversion::batch_conversion(QWidget* parent, QSettings& settings)
     : parent(parent),
       settings(settings),
       format(settings.value(QStringLiteral("format"), QStringLiteral("separate")).toString()),
-      questions(parent)
+      questions(parent),
+      existing_files(parent)
 {
 }
 
@@ -55,9 +56,6 @@ void batch_conversion::convert_preset(QString const& path)
     // is slow for a map of this size.
     qt_message_output(QtDebugMsg, KESTOVA_LOG_CONTEXT, debug_map(importer.settings));
 
-    QString const style_name = file.completeBaseName() + QStringLiteral(".costyle");
-    QString const output_path = setting_text(settings, settings_keys::output_dir) + QLatin1Char('/') + style_name;
-
     preset_flags flags;
     writer.check_costyle(flags.white_balance, flags.unsupported, flags.calibration, importer);
     if (!questions.accept(importer, flags))
@@ -65,10 +63,14 @@ void batch_conversion::convert_preset(QString const& path)
 
     QString xml;
     writer.create_costyle(importer, xml);
+    QString const style_name = names.claim(file.completeBaseName());
     if (format != QLatin1String("separate")) {
         styles.insert(style_name, xml);
         return;
     }
+    QString const output_path = setting_text(settings, settings_keys::output_dir) + QLatin1Char('/') + style_name;
+    if (!existing_files.may_write(output_path))
+        return;
     QString reason;
     if (!write_style_file(output_path, xml, reason))
         file_failures.add(output_path, reason);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "existing_style_question.h"
 #include "preset_questions.h"
+#include "style_names.h"
 #include "write_failures.h"
 
 #include "conversion/costyle_writer.h"
@@ -34,6 +36,8 @@ private:
     QSettings& settings;
     QString const format;
     preset_questions questions;
+    existing_style_question existing_files;
+    style_names names;
     // One writer serves the whole run, so the lookup tables load once.
     costyle_writer const writer;
     QMap<QString, QString> styles;

@@ -42,7 +42,9 @@ dialog_settings::dialog_settings(QSettings* settings, QWidget* parent)
     layout->setContentsMargins(20, 10, 20, 10);
     layout->setSpacing(10);
     layout->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    setStyleSheet(QStringLiteral("QDialog{background-color:rgb(47,47,47); color:rgb(198,213,210);}"));
+    // The combo boxes take their light text from here, not from the window.
+    setStyleSheet(QStringLiteral("QDialog{background-color:rgb(47,47,47); color:rgb(198,213,210);}"
+                                 "QComboBox{color:rgb(198,213,210);}"));
 
     format_box = add_choice_row(this, layout, tr("Format"), 220,
                                 {{tr("Separate Styles"), QStringLiteral("separate")},

@@ -3,6 +3,7 @@
 #include "application_resources.h"
 #include "dialog_settings.h"
 #include "settings_keys.h"
+#include "shipped_libraries.h"
 
 #include "varo/application_information_box.h"
 #include "varo/application_log.h"
@@ -43,11 +44,12 @@ MainWindow::MainWindow(QWidget* parent) : varo::main_window(parent), log(varo::a
     varo::install_log_shortcuts(log, this);
     init_application_resources();
     QFontDatabase::addApplicationFont(QStringLiteral(":/images/FreeSans.ttf"));
-    QFontDatabase::addApplicationFont(QStringLiteral(":/images/FreeSansBold.ttf"));
+    int const bold_id = QFontDatabase::addApplicationFont(QStringLiteral(":/images/FreeSansBold.ttf"));
     regular_font.setFamily(QStringLiteral("FreeSans"));
     regular_font.setPointSize(12);
     QApplication::setFont(regular_font);
-    bold_font.setFamily(QStringLiteral("FreeSansBold"));
+    // The bold file's family is FreeSans; the weight picks its face.
+    bold_font.setFamily(QFontDatabase::applicationFontFamilies(bold_id).value(0));
     bold_font.setWeight(75);
     bold_font.setPointSize(14);
     setup_layout();
@@ -60,11 +62,17 @@ MainWindow::~MainWindow() = default;
 void MainWindow::setup_layout()
 {
     auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("central"));
     auto* grid = new QGridLayout(central);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(0);
     setCentralWidget(central);
-    setStyleSheet(QStringLiteral("MainWindow{background-color:rgb(47,47,47);} *{color:rgb(198,213,210);}"));
+    // The light text is for the window's own labels and their dark tooltips;
+    // the dialogs and menus that Qt draws itself are children of the window
+    // too but keep their light look and dark text.
+    setStyleSheet(QStringLiteral("MainWindow{background-color:rgb(47,47,47);} #central QLabel{color:rgb(198,213,210);}"
+                                 "QToolTip{color:rgb(198,213,210);border:1px solid rgb(99,99,99);background-image:none;"
+                                 "background-color:rgb(47,47,47);}"));
     setup_top_bar(grid);
 
     auto* inner = new QGridLayout;
@@ -171,7 +179,7 @@ void MainWindow::show_about_dialog()
 {
     varo::dialog_about about(this, true, QStringLiteral("#logobg{ background-image:url(:/images/Head.png);}"), 97,
                              10);
-    about.default_3rdparty_libs(false, false);
+    about.default_3rdparty_libs(false, false, shipped_libraries());
     about.exec_centered_on(this);
 }
 

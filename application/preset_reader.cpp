@@ -1,6 +1,7 @@
 #include "preset_reader.h"
 
 #include "emphasis.h"
+#include "preset_content.h"
 
 #include "conversion/lightroom_importer.h"
 #include "varo/message_box.h"
@@ -31,7 +32,13 @@ bool preset_reader::read(QWidget* parent, QFileInfo const& file, lightroom_impor
         else
             importer.read_xmp(file.filePath());
     } catch (std::runtime_error const& error) {
-        report_parse_error(parent, file, error);
+        report_parse_error(parent, file, QString::fromUtf8(error.what()));
+        return false;
+    }
+    // A preset that yields nothing would become an empty style.
+    QString const reason = missing_settings_reason(file, importer);
+    if (!reason.isEmpty()) {
+        report_parse_error(parent, file, reason);
         return false;
     }
     return true;
@@ -45,12 +52,12 @@ void preset_reader::report_unsupported_format(QWidget* parent, QFileInfo const& 
         QMessageBox::NoButton);
 }
 
-void preset_reader::report_parse_error(QWidget* parent, QFileInfo const& file, std::exception const& error)
+void preset_reader::report_parse_error(QWidget* parent, QFileInfo const& file, QString const& error)
 {
     QString const text = tr("Your preset %1 can't be processed by Kestova.<br/><br/>Please contact the Harlune "
                             "support and send them a screenshot of this message and the preset file stated above "
                             "to support@harlune.example<br/><br/>Error: %2")
-                             .arg(emphasis(file.fileName()), QString::fromUtf8(error.what()).toHtmlEscaped());
+                             .arg(emphasis(file.fileName()), error.toHtmlEscaped());
     varo::message_box::critical(parent, tr("Can't read preset"), text, QMessageBox::Ok, QMessageBox::NoButton);
 }
 

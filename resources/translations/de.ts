@@ -5,18 +5,18 @@
     <name>MainWindow</name>
     <message>
         <source>The style %1 could not be written.&lt;br/&gt;&lt;br/&gt;Reason: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Style %1 konnte nicht geschrieben werden.&lt;br/&gt;&lt;br/&gt;Grund: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n styles could not be written, among them %1.&lt;br/&gt;&lt;br/&gt;Reason: %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Style konnte nicht geschrieben werden: %1.&lt;br/&gt;&lt;br/&gt;Grund: %2</numerusform>
+            <numerusform>%n Styles konnten nicht geschrieben werden, darunter %1.&lt;br/&gt;&lt;br/&gt;Grund: %2</numerusform>
         </translation>
     </message>
     <message>
         <source>Can&apos;t write style</source>
-        <translation type="unfinished"></translation>
+        <translation>Style kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>Name Capture One Stylepack</source>
@@ -29,26 +29,26 @@
     </message>
     <message>
         <source>Can&apos;t write stylepack</source>
-        <translation type="unfinished"></translation>
+        <translation>Stylepack kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>The stylepack %1 could not be created.&lt;br/&gt;&lt;br/&gt;libzip: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Stylepack %1 konnte nicht erstellt werden.&lt;br/&gt;&lt;br/&gt;libzip: %2</translation>
     </message>
     <message>
         <source>The style %1 could not be added to the stylepack %2.&lt;br/&gt;&lt;br/&gt;libzip: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Style %1 konnte dem Stylepack %2 nicht hinzugefügt werden.&lt;br/&gt;&lt;br/&gt;libzip: %3</translation>
     </message>
     <message numerus="yes">
         <source>%n styles could not be added to the stylepack %2, among them %1.&lt;br/&gt;&lt;br/&gt;libzip: %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Style konnte dem Stylepack %2 nicht hinzugefügt werden: %1.&lt;br/&gt;&lt;br/&gt;libzip: %3</numerusform>
+            <numerusform>%n Styles konnten dem Stylepack %2 nicht hinzugefügt werden, darunter %1.&lt;br/&gt;&lt;br/&gt;libzip: %3</numerusform>
         </translation>
     </message>
     <message>
         <source>The stylepack %1 was not written.&lt;br/&gt;&lt;br/&gt;libzip: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Stylepack %1 wurde nicht geschrieben.&lt;br/&gt;&lt;br/&gt;libzip: %2</translation>
     </message>
     <message>
         <source>Select the folder where the converted Lightroom presets will be saved.</source>
@@ -149,11 +149,59 @@
     </message>
     <message>
         <source>Your preset %1 can&apos;t be opened.&lt;br/&gt;&lt;br/&gt;Error: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Preset %1 kann nicht geöffnet werden.&lt;br/&gt;&lt;br/&gt;Fehler: %2</translation>
     </message>
     <message>
         <source>Only %1 of %2 bytes were written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur %1 von %2 Bytes wurden geschrieben.</translation>
+    </message>
+    <message>
+        <source>Style already exists</source>
+        <translation>Style existiert bereits</translation>
+    </message>
+    <message>
+        <source>The style file %1 already exists.&lt;br/&gt;&lt;br/&gt;Do you want to replace it?</source>
+        <translation>Die Styledatei %1 existiert bereits.&lt;br/&gt;&lt;br/&gt;Möchtest du sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Replace All</source>
+        <translation>Alle Ersetzen</translation>
+    </message>
+    <message>
+        <source>XML error in line %1, column %2: %3</source>
+        <translation>XML-Fehler in Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>The file holds no Lightroom settings.</source>
+        <translation>Die Datei enthält keine Lightroom Einstellungen.</translation>
+    </message>
+    <message>
+        <source>This software uses the libzip library to write stylepacks, under the BSD license below.
+Source code and details: https://libzip.org</source>
+        <translation>Diese Software schreibt Stylepacks mit der Bibliothek libzip, unter der unten stehenden BSD-Lizenz.
+Quellcode und Einzelheiten: https://libzip.org</translation>
+    </message>
+    <message>
+        <source>libzip uses the zlib compression library, under the zlib license below.
+Source code and details: https://zlib.net</source>
+        <translation>libzip verwendet die Kompressionsbibliothek zlib, unter der unten stehenden zlib-Lizenz.
+Quellcode und Einzelheiten: https://zlib.net</translation>
+    </message>
+    <message>
+        <source>This software embeds the fonts FreeSans and FreeSans Bold of GNU FreeFont,
+under the GNU General Public License, version 3 or later, with the font exception below.
+Source code: https://savannah.gnu.org/projects/freefont/</source>
+        <translation>Diese Software enthält die Schriften FreeSans und FreeSans Bold von GNU FreeFont,
+unter der GNU General Public License, Version 3 oder später, mit der unten stehenden Schriften-Ausnahme.
+Quellcode: https://savannah.gnu.org/projects/freefont/</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -65,6 +66,19 @@ public:
                 inspect(box);
             if (box && box->button(button))
                 later(box, [box, button] { box->button(button)->click(); });
+        });
+    }
+
+    // Presses Return in a message box, as a user who accepts the default.
+    modal_script& press_return()
+    {
+        return then([this](QWidget* window) {
+            auto* box = qobject_cast<QMessageBox*>(window);
+            record(window, box ? box->text() : QString());
+            later(window, [window] {
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+                QApplication::sendEvent(window, &press);
+            });
         });
     }
 

@@ -14,6 +14,9 @@
 #include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <iterator>
 
 #include <gtest/gtest.h>
 
@@ -78,12 +81,15 @@ TEST_F(batch_conversion_test, separate_writes_one_style_file_per_preset)
     message_capture messages;
 
     modal_script script;
-    script.choose_files({QStringLiteral("Café look.xmp"), QStringLiteral("matte.lrtemplate"),
-                         QStringLiteral("my.loud.XMP")});
+    script
+        .choose_files({QStringLiteral("Café look.xmp"), QStringLiteral("matte.lrtemplate"),
+                       QStringLiteral("my.loud.XMP")})
+        .press(QMessageBox::Yes);
     convert(script);
 
-    ASSERT_EQ(script.seen().size(), 1);
+    ASSERT_EQ(script.seen().size(), 2);
     EXPECT_EQ(script.seen()[0].title, QStringLiteral("Load Lightroom Template"));
+    EXPECT_EQ(script.seen()[1].title, QStringLiteral("Style already exists"));
     EXPECT_EQ(script.seen()[0].folder, input.path());
     EXPECT_EQ(script.seen()[0].filters, QStringList(QStringLiteral("Lightroom Templates(*.lrtemplate *.xmp)")));
     EXPECT_EQ(QSettings().value(QStringLiteral("input_dir")).toString(), input.path());
@@ -124,9 +130,9 @@ TEST_F(batch_conversion_test, cancelling_the_preset_dialog_ends_the_run)
     EXPECT_TRUE(QDir(output.path()).entryList(QDir::Files).isEmpty());
 }
 
-// Each pack format with two presets of the same base name: the style of the
-// later one is the entry, and the entries follow the names' order.
-TEST_F(batch_conversion_test, packs_hold_one_entry_per_style_name)
+// Each pack format with two presets of the same base name: both are kept,
+// the later under a numbered name, and the entries follow the names' order.
+TEST_F(batch_conversion_test, packs_keep_every_style_of_one_name)
 {
     struct {
         char const* format;
@@ -139,7 +145,7 @@ TEST_F(batch_conversion_test, packs_hold_one_entry_per_style_name)
         {"something else", "Other.costylepack", ""},
     };
     QString const a_template = preset(QStringLiteral("a.lrtemplate"), lua_preset(QStringLiteral("A template")));
-    preset(QStringLiteral("a.xmp"), xmp_preset(QStringLiteral("A xmp"), QString()));
+    QString const a_xmp = preset(QStringLiteral("a.xmp"), xmp_preset(QStringLiteral("A xmp"), QString()));
     QString const b_xmp = preset(QStringLiteral("b.xmp"), xmp_preset(QStringLiteral("B"), QString()));
     for (auto const& c : cases) {
         SCOPED_TRACE(c.format);
@@ -156,12 +162,14 @@ TEST_F(batch_conversion_test, packs_hold_one_entry_per_style_name)
         EXPECT_EQ(script.seen()[1].filters, QStringList(QStringLiteral("Capture One Stylepack(*.costylepack)")));
 
         zip_entries const entries = read_zip(pack);
-        ASSERT_EQ(entries.size(), 2);
+        ASSERT_EQ(entries.size(), 3);
         QString const prefix = QString::fromLatin1(c.prefix);
-        EXPECT_EQ(entries[0].first, prefix + QStringLiteral("a.costyle"));
-        EXPECT_EQ(entries[1].first, prefix + QStringLiteral("b.costyle"));
+        EXPECT_EQ(entries[0].first, prefix + QStringLiteral("a (2).costyle"));
+        EXPECT_EQ(entries[1].first, prefix + QStringLiteral("a.costyle"));
+        EXPECT_EQ(entries[2].first, prefix + QStringLiteral("b.costyle"));
         EXPECT_EQ(masked(entries[0].second), expected_style(a_template));
-        EXPECT_EQ(masked(entries[1].second), expected_style(b_xmp));
+        EXPECT_EQ(masked(entries[1].second), expected_style(a_xmp));
+        EXPECT_EQ(masked(entries[2].second), expected_style(b_xmp));
         EXPECT_FALSE(QFile::exists(out(QStringLiteral("a.costyle"))));
     }
 }
@@ -242,6 +250,7 @@ TEST_F(batch_conversion_test, skip_all_drops_later_presets_without_a_box)
     EXPECT_EQ(QDir(output.path()).entryList(QDir::Files), QStringList(QStringLiteral("3.costyle")));
 
     // The answers of one run don't carry over to the next.
+    ASSERT_TRUE(QFile::remove(out(QStringLiteral("3.costyle"))));
     modal_script second;
     second.choose_files(files).press(QMessageBox::NoToAll);
     convert(second);
@@ -310,11 +319,14 @@ TEST_F(batch_conversion_test, a_failed_write_names_the_file_and_the_reason)
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), out(QStringLiteral("a.costyle"))));
 
     modal_script script;
-    script.choose_files({QStringLiteral("a.xmp"), QStringLiteral("b.xmp")}).press(QMessageBox::Ok);
+    script.choose_files({QStringLiteral("a.xmp"), QStringLiteral("b.xmp")})
+        .press(QMessageBox::Yes)
+        .press(QMessageBox::Ok);
     convert(script);
 
-    ASSERT_EQ(script.seen().size(), 2);
-    EXPECT_EQ(script.seen()[1].text,
+    ASSERT_EQ(script.seen().size(), 3);
+    EXPECT_EQ(script.seen()[1].title, QStringLiteral("Style already exists"));
+    EXPECT_EQ(script.seen()[2].text,
               QStringLiteral("The style %1 could not be written.<br/><br/>Reason: No space left on device")
                   .arg(emphasised(out(QStringLiteral("a.costyle")))));
     EXPECT_EQ(masked(read_file(out(QStringLiteral("b.costyle")))), expected_style(b));
@@ -345,6 +357,176 @@ TEST_F(batch_conversion_test, pack_failures_show_libzip_errors)
         EXPECT_EQ(script.seen()[2].text, c.text.arg(emphasised(c.pack)));
         EXPECT_FALSE(QFile::exists(c.pack));
     }
+}
+
+// Presets of one base name in the "separate" format: each gets a file of its
+// own, holding the style that converting it alone gives.
+TEST_F(batch_conversion_test, presets_of_one_name_give_numbered_files)
+{
+    QString const first = preset(QStringLiteral("look.xmp"), xmp_preset(QStringLiteral("Look xmp"), QString()));
+    QString const second = preset(QStringLiteral("look.lrtemplate"), lua_preset(QStringLiteral("Look template")));
+    QString const third =
+        preset(QStringLiteral("LOOK.XMP"), xmp_preset(QStringLiteral("Loud"), QStringLiteral("crs:Vibrance=\"+9\"")));
+    QString const numbered =
+        preset(QStringLiteral("look (2).xmp"), xmp_preset(QStringLiteral("Numbered"), QStringLiteral("crs:Clarity2012=\"5\"")));
+    message_capture messages;
+
+    modal_script script;
+    script.choose_files({QStringLiteral("look.xmp"), QStringLiteral("look.lrtemplate"), QStringLiteral("LOOK.XMP"),
+                         QStringLiteral("look (2).xmp")});
+    convert(script);
+
+    struct {
+        QString preset;
+        QString style;
+    } const written[] = {
+        {first, QStringLiteral("look.costyle")},
+        {second, QStringLiteral("look (2).costyle")},
+        {third, QStringLiteral("LOOK (3).costyle")},
+        {numbered, QStringLiteral("look (2) (2).costyle")},
+    };
+    for (auto const& file : written)
+        EXPECT_EQ(masked(read_file(out(file.style))), expected_style(file.preset)) << file.style.toStdString();
+    EXPECT_EQ(QDir(output.path()).entryList(QDir::Files).size(), 4);
+    EXPECT_EQ(messages.lines().filter(QStringLiteral("already used")),
+              QStringList({QStringLiteral("info: The style name 'look.costyle' is already used in this run; using "
+                                          "'look (2).costyle'"),
+                           QStringLiteral("info: The style name 'LOOK.costyle' is already used in this run; using "
+                                          "'LOOK (3).costyle'"),
+                           QStringLiteral("info: The style name 'look (2).costyle' is already used in this run; "
+                                          "using 'look (2) (2).costyle'")}));
+}
+
+// Files that were in the output folder before the run are replaced only on
+// the user's word; Return and a closed box keep them.
+TEST_F(batch_conversion_test, existing_style_files_are_replaced_only_when_the_user_says_so)
+{
+    QStringList presets;
+    for (char const* name : {"a", "b", "c", "d", "e", "f", "g"}) {
+        QString const base = QString::fromLatin1(name);
+        preset(base + QStringLiteral(".xmp"), xmp_preset(base, QString()));
+        presets.append(base + QStringLiteral(".xmp"));
+        if (base != QLatin1String("f")) {
+            ASSERT_TRUE(write_file(out(base + QStringLiteral(".costyle")), "old " + base.toLatin1()));
+        }
+    }
+    QStringList button_texts;
+    bool skip_is_default = false;
+    modal_script first;
+    first.choose_files(presets.mid(0, 6))
+        .press_return()
+        .press(QMessageBox::Yes,
+               [&](QMessageBox* box) {
+                   for (auto button : {QMessageBox::Yes, QMessageBox::No, QMessageBox::YesToAll, QMessageBox::NoToAll})
+                       button_texts.append(box->button(button)->text());
+                   skip_is_default = box->defaultButton() == box->button(QMessageBox::No);
+               })
+        .press(QMessageBox::No)
+        .press(QMessageBox::YesToAll);
+    convert(first);
+
+    EXPECT_EQ(button_texts, QStringList({QStringLiteral("Replace"), QStringLiteral("Skip"),
+                                         QStringLiteral("Replace All"), QStringLiteral("Skip All")}));
+    EXPECT_TRUE(skip_is_default);
+    ASSERT_EQ(first.seen().size(), 5);
+    for (int i = 1; i < 5; ++i) {
+        EXPECT_EQ(first.seen()[i].title, QStringLiteral("Style already exists"));
+        QString const path = out(QString(QLatin1Char(char('a' + i - 1))) + QStringLiteral(".costyle"));
+        EXPECT_EQ(first.seen()[i].text,
+                  QStringLiteral("The style file %1 already exists.<br/><br/>Do you want to replace it?")
+                      .arg(emphasised(path)));
+    }
+    struct {
+        char const* name;
+        bool replaced;
+    } const outcome[] = {{"a", false}, {"b", true}, {"c", false}, {"d", true}, {"e", true}, {"f", true}};
+    for (auto const& file : outcome) {
+        QString const base = QString::fromLatin1(file.name);
+        QByteArray const text = read_file(out(base + QStringLiteral(".costyle")));
+        if (file.replaced)
+            EXPECT_EQ(masked(text), expected_style(input.filePath(base + QStringLiteral(".xmp")))) << file.name;
+        else
+            EXPECT_EQ(text, "old " + base.toLatin1()) << file.name;
+    }
+
+    // "Skip All" keeps every later file of the run too; a closed box skips.
+    modal_script second;
+    second.choose_files({QStringLiteral("a.xmp"), QStringLiteral("g.xmp"), QStringLiteral("c.xmp")})
+        .cancel()
+        .press(QMessageBox::NoToAll);
+    convert(second);
+    EXPECT_EQ(second.seen().size(), 3);
+    for (char const* name : {"a", "c", "g"})
+        EXPECT_EQ(read_file(out(QString::fromLatin1(name) + QStringLiteral(".costyle"))), QByteArray("old ") + name);
+}
+
+// Presets from which the reader gets no setting give the box and no style;
+// settings followed by an XML error still convert.
+TEST_F(batch_conversion_test, presets_without_settings_are_reported_and_not_converted)
+{
+    QByteArray const garbage("\x89PNG\r\n\x1a\n\x00\x01\xfe garbage", 18);
+    QXmlStreamReader garbage_reader(garbage);
+    while (!garbage_reader.atEnd())
+        garbage_reader.readNext();
+    QString const garbage_error = QStringLiteral("XML error in line %1, column %2: %3")
+                                      .arg(garbage_reader.lineNumber())
+                                      .arg(garbage_reader.columnNumber())
+                                      .arg(garbage_reader.errorString());
+    QString const no_settings = QStringLiteral("The file holds no Lightroom settings.");
+    struct {
+        char const* name;
+        QByteArray content;
+        QString reason;
+    } const cases[] = {
+        {"empty.xmp", QByteArray(), QStringLiteral("The file is empty.")},
+        {"empty.lrtemplate", QByteArray(), QStringLiteral("The file is empty.")},
+        {"garbage.xmp", garbage, garbage_error},
+        {"cut.xmp", "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n <rdf:RDF", QString()},
+        {"no_settings.lrtemplate",
+         "s = {\n\tid = \"1\",\n\tinternalName = \"Empty\",\n\ttitle = \"Empty\",\n\ttype = \"Develop\",\n"
+         "\tvalue = {\n\t\tuuid = \"2\",\n\t},\n\tversion = 0,\n}\n",
+         no_settings},
+        {"no_settings_dots.lrtemplate",
+         "s = {}\ns.id = \"1\"\ns.value = {}\ns.value.settings = {}\n\ts.title = \"Empty\"\n\ts.value.uuid = \"2\"\n",
+         no_settings},
+        {"no_settings.xmp",
+         xmp_preset(QStringLiteral("Empty"), QString())
+             .replace("crs:Exposure2012=\"+0.40\" crs:Contrast2012=\"+12\"",
+                      "crs:PresetType=\"Normal\" crs:UUID=\"C5\" crs:SupportsColor=\"True\" crs:Version=\"14.1\" "
+                      "crs:HasSettings=\"True\""),
+         no_settings},
+        {"rdf_root.xmp", "<rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\"/>\n", no_settings},
+    };
+    QStringList names;
+    for (auto const& c : cases) {
+        preset(QString::fromLatin1(c.name), c.content);
+        names.append(QString::fromLatin1(c.name));
+    }
+    QString const kept = QStringLiteral(KESTOVA_FIXTURES "/xmp/malformed_inside.xmp");
+    ASSERT_TRUE(QFile::copy(kept, input.filePath(QStringLiteral("malformed_inside.xmp"))));
+    names.append(QStringLiteral("malformed_inside.xmp"));
+    modal_script answers;
+    answers.choose_files(names);
+    for (int i = 0; i < int(std::size(cases)); ++i)
+        answers.press(QMessageBox::Ok);
+    convert(answers);
+
+    ASSERT_EQ(answers.seen().size(), int(std::size(cases)) + 1);
+    for (int i = 0; i < int(std::size(cases)); ++i) {
+        SCOPED_TRACE(cases[i].name);
+        seen_modal const& box = answers.seen()[i + 1];
+        EXPECT_EQ(box.title, QStringLiteral("Can't read preset"));
+        QString const prefix = QStringLiteral("Your preset %1 can't be processed by Kestova.")
+                                   .arg(emphasised(QString::fromLatin1(cases[i].name)));
+        EXPECT_TRUE(box.text.startsWith(prefix)) << box.text.toStdString();
+        QString const reason = cases[i].reason.isEmpty()
+            ? QStringLiteral("XML error in line 2, column ")
+            : cases[i].reason.toHtmlEscaped();
+        EXPECT_TRUE(box.text.contains(QStringLiteral("<br/><br/>Error: ") + reason)) << box.text.toStdString();
+    }
+    EXPECT_EQ(QDir(output.path()).entryList(QDir::Files), QStringList(QStringLiteral("malformed_inside.costyle")));
+    EXPECT_EQ(masked(read_file(out(QStringLiteral("malformed_inside.costyle")))),
+              expected_style(input.filePath(QStringLiteral("malformed_inside.xmp"))));
 }
 
 TEST_F(batch_conversion_test, no_pack_dialog_when_every_preset_is_skipped)

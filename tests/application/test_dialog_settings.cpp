@@ -135,7 +135,8 @@ TEST_F(dialog_settings_test, is_a_fixed_dark_dialog_without_buttons)
 {
     dialog_settings dialog(&settings, nullptr);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Settings"));
-    EXPECT_EQ(dialog.styleSheet(), QStringLiteral("QDialog{background-color:rgb(47,47,47); color:rgb(198,213,210);}"));
+    EXPECT_EQ(dialog.styleSheet(), QStringLiteral("QDialog{background-color:rgb(47,47,47); color:rgb(198,213,210);}"
+                             "QComboBox{color:rgb(198,213,210);}"));
     Qt::WindowFlags const flags = dialog.windowFlags();
     EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
     EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));

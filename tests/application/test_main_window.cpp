@@ -8,19 +8,25 @@
 #include "settings_sandbox.h"
 
 #include "varo/button_dark.h"
+#include "varo/clickable_label.h"
 #include "varo/combobox.h"
 #include "varo/dialog_about.h"
 #include "varo/lineedit.h"
 
 #include <QDesktopServices>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <zip.h>
 
 namespace {
 
@@ -66,8 +72,8 @@ TEST_F(main_window_test, has_the_buttons_of_the_window_and_the_header)
         {"Show settings dialog", {27, 26}, "header"},
         {"Show information about this program", {27, 26}, "header"},
         {"Display the help page for this program", {27, 26}, "header"},
-        {"Select the folder where the converted Lightroom presets will be saved.", {23, 22}, ""},
-        {"Load Lightroom preset(s) and convert to Capture One.", {88, 54}, ""},
+        {"Select the folder where the converted Lightroom presets will be saved.", {23, 22}, "central"},
+        {"Load Lightroom preset(s) and convert to Capture One.", {88, 54}, "central"},
     };
     EXPECT_EQ(window->findChildren<varo::button_dark*>().size(), 5);
     for (auto const& expected : buttons) {
@@ -99,15 +105,21 @@ TEST_F(main_window_test, shows_the_output_folder)
             label = candidate;
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->toolTip(), folder_tooltip);
-    EXPECT_EQ(label->font().family(), QStringLiteral("FreeSansBold"));
+    EXPECT_EQ(label->font().family(), QStringLiteral("FreeSans"));
     EXPECT_EQ(label->font().weight(), 75);
     EXPECT_EQ(label->font().pointSize(), 14);
+    EXPECT_EQ(QFontInfo(label->font()).family(), QStringLiteral("FreeSans"));
+    EXPECT_EQ(QFontInfo(label->font()).styleName(), QStringLiteral("Bold"));
+    label->ensurePolished();
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(198, 213, 210));
 }
 
 TEST_F(main_window_test, lays_out_the_header_and_the_folder_row)
 {
     EXPECT_EQ(window->styleSheet(),
-              QStringLiteral("MainWindow{background-color:rgb(47,47,47);} *{color:rgb(198,213,210);}"));
+              QStringLiteral("MainWindow{background-color:rgb(47,47,47);} #central QLabel{color:rgb(198,213,210);}"
+                             "QToolTip{color:rgb(198,213,210);border:1px solid rgb(99,99,99);background-image:none;"
+                             "background-color:rgb(47,47,47);}"));
     auto* header = window->findChild<QWidget*>(QStringLiteral("header"));
     ASSERT_NE(header, nullptr);
     EXPECT_EQ(header->styleSheet(),
@@ -209,6 +221,9 @@ TEST_F(main_window_test, an_unchanged_language_asks_nothing)
     script.then([](QWidget* window) {
         auto* dialog = qobject_cast<dialog_settings*>(window);
         ASSERT_NE(dialog, nullptr);
+        // Light text on the dark boxes, though the window's own text colour stays with the window.
+        for (auto* box : dialog->findChildren<varo::combobox*>())
+            EXPECT_EQ(box->palette().color(QPalette::Text), QColor(198, 213, 210));
         dialog->findChildren<varo::combobox*>()[0]->setCurrentIndex(2);
         QMetaObject::invokeMethod(dialog, [dialog] { dialog->reject(); }, Qt::QueuedConnection);
     });
@@ -226,6 +241,72 @@ TEST_F(main_window_test, the_about_button_shows_the_about_box)
                                   Qt::QueuedConnection);
     });
     click(QStringLiteral("Show information about this program"), script);
+}
+
+// Qt draws its own dialogs and menus light; the window's light text must not
+// reach them.
+TEST_F(main_window_test, qts_own_dialogs_keep_dark_text)
+{
+    QStringList light;
+    int labels = 0;
+    modal_script script;
+    script.then([&](QWidget* window) {
+        QColor const background = window->palette().color(QPalette::Window);
+        for (auto* label : window->findChildren<QLabel*>()) {
+            ++labels;
+            if (label->palette().color(QPalette::WindowText).lightness() > background.lightness() - 100)
+                light.append(label->text());
+        }
+        QMetaObject::invokeMethod(window, [window] { qobject_cast<QDialog*>(window)->reject(); },
+                                  Qt::QueuedConnection);
+    });
+    click(folder_tooltip, script);
+    EXPECT_GT(labels, 0);
+    EXPECT_EQ(light, QStringList());
+
+    std::unique_ptr<QMenu> const menu(window->findChild<varo::lineedit*>()->createStandardContextMenu());
+    menu->ensurePolished();
+    EXPECT_LT(menu->palette().color(QPalette::WindowText).lightness(),
+              menu->palette().color(QPalette::Window).lightness() - 100);
+}
+
+TEST_F(main_window_test, the_library_dialog_lists_what_the_program_ships_with_its_licence)
+{
+    QStringList names;
+    QStringList licences;
+    modal_script script;
+    script
+        .then([](QWidget* window) {
+            auto* link = window->findChild<varo::clickable_label*>();
+            ASSERT_NE(link, nullptr);
+            QMetaObject::invokeMethod(link, [link] { emit link->clicked(); }, Qt::QueuedConnection);
+        })
+        .then([&](QWidget* window) {
+            for (auto* label : window->findChildren<QLabel*>())
+                if (label->styleSheet() == QStringLiteral("font-size:14px; font-weight:bold;"))
+                    names.append(label->text());
+            for (auto* licence : window->findChildren<QTextEdit*>())
+                licences.append(licence->toPlainText());
+            QMetaObject::invokeMethod(window, [window] { qobject_cast<QDialog*>(window)->reject(); },
+                                      Qt::QueuedConnection);
+        })
+        .then([](QWidget* window) {
+            QMetaObject::invokeMethod(window, [window] { qobject_cast<QDialog*>(window)->reject(); },
+                                      Qt::QueuedConnection);
+        });
+    click(QStringLiteral("Show information about this program"), script);
+
+    EXPECT_EQ(names, QStringList({QStringLiteral("Qt ") + QString::fromLatin1(qVersion()),
+                                  QStringLiteral("libzip ") + QString::fromLatin1(zip_libzip_version()),
+                                  QStringLiteral("zlib"), QStringLiteral("GNU FreeFont")}));
+    ASSERT_EQ(licences.size(), 3);
+    EXPECT_TRUE(licences[0].contains(QStringLiteral("Dieter Baron and Thomas Klausner")));
+    EXPECT_TRUE(licences[0].contains(QStringLiteral("2. Redistributions in binary form must reproduce")));
+    EXPECT_TRUE(licences[1].contains(QStringLiteral("Jean-loup Gailly and Mark Adler")));
+    EXPECT_TRUE(licences[1].contains(QStringLiteral("This notice may not be removed or altered")));
+    EXPECT_TRUE(licences[2].contains(QStringLiteral("As a special exception, if you create a document")));
+    EXPECT_TRUE(licences[2].contains(QStringLiteral("GNU GENERAL PUBLIC LICENSE")));
+    EXPECT_TRUE(licences[2].contains(QStringLiteral("Version 3, 29 June 2007")));
 }
 
 TEST_F(main_window_test, the_help_button_opens_the_help_page)

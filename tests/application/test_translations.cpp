@@ -24,10 +24,13 @@
 #include <QResource>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <ostream>
+#include <vector>
 
 namespace {
 
@@ -308,6 +311,106 @@ TEST_F(translations_test, catalogue_entries_read_as_written)
         start(QString::fromLatin1(row.lang));
         EXPECT_EQ(QCoreApplication::translate(row.context, row.source), QString::fromUtf8(row.shown));
     }
+}
+
+struct catalogue_entry {
+    QString context;
+    QString source;
+
+    bool operator==(catalogue_entry const& other) const
+    {
+        return context == other.context && source == other.source;
+    }
+};
+
+void PrintTo(catalogue_entry const& entry, std::ostream* out)
+{
+    *out << entry.context.toStdString() << ": " << entry.source.toStdString();
+}
+
+// The entries of a translation source whose translation, or one of whose
+// plural forms, is unfinished or empty.
+std::vector<catalogue_entry> untranslated_entries(QString const& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    QXmlStreamReader reader(&file);
+    std::vector<catalogue_entry> untranslated;
+    QString context;
+    catalogue_entry entry;
+    bool numerus = false;
+    bool finished = true;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isEndElement() && reader.name() == QLatin1String("message") && !finished)
+            untranslated.push_back(entry);
+        if (!reader.isStartElement())
+            continue;
+        if (reader.name() == QLatin1String("name")) {
+            context = reader.readElementText();
+        } else if (reader.name() == QLatin1String("message")) {
+            entry = {context, QString()};
+            numerus = reader.attributes().value(QStringLiteral("numerus")) == QLatin1String("yes");
+            finished = true;
+        } else if (reader.name() == QLatin1String("source")) {
+            entry.source = reader.readElementText();
+        } else if (reader.name() == QLatin1String("translation")) {
+            if (reader.attributes().value(QStringLiteral("type")) == QLatin1String("unfinished"))
+                finished = false;
+            if (!numerus && reader.readElementText().isEmpty())
+                finished = false;
+        } else if (reader.name() == QLatin1String("numerusform") && reader.readElementText().isEmpty()) {
+            finished = false;
+        }
+    }
+    EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+    return untranslated;
+}
+
+// Every German text is translated except the few that stay English by design.
+TEST(german_catalogues, every_entry_is_translated_but_the_english_ones)
+{
+    EXPECT_EQ(untranslated_entries(QStringLiteral(KESTOVA_TRANSLATIONS "/de.ts")),
+              std::vector<catalogue_entry>({{QStringLiteral("MainWindow"),
+                                             QStringLiteral("Capture One Stylepack(*.costylepack)")},
+                                            {QStringLiteral("MainWindow"), QStringLiteral("Select output folder")}}));
+    EXPECT_EQ(untranslated_entries(QStringLiteral(KESTOVA_TRANSLATIONS "/toolkit_de.ts")),
+              std::vector<catalogue_entry>({{QStringLiteral("varo::dialog_about"), QStringLiteral("Version:")}}));
+}
+
+TEST_F(translations_test, german_plurals_have_both_forms)
+{
+    start(QStringLiteral("de"));
+    char const* const source = "%n styles could not be written, among them %1.<br/><br/>Reason: %2";
+    EXPECT_EQ(QCoreApplication::translate("MainWindow", source, nullptr, 1),
+              QStringLiteral("1 Style konnte nicht geschrieben werden: %1.<br/><br/>Grund: %2"));
+    EXPECT_EQ(QCoreApplication::translate("MainWindow", source, nullptr, 3),
+              QStringLiteral("3 Styles konnten nicht geschrieben werden, darunter %1.<br/><br/>Grund: %2"));
+}
+
+TEST_F(main_window_translations_test, the_existing_file_question_is_german_in_german)
+{
+    start(QStringLiteral("de"));
+    ASSERT_TRUE(write_file(input.filePath(QStringLiteral("warm.xmp")), xmp_preset(QStringLiteral("Warm"), QString())));
+    ASSERT_TRUE(write_file(output.filePath(QStringLiteral("warm.costyle")), "old"));
+    QString title;
+    QStringList buttons;
+    modal_script script;
+    script.choose_files({QStringLiteral("warm.xmp")}).press(QMessageBox::No, [&](QMessageBox* box) {
+        title = box->windowTitle();
+        for (auto button : {QMessageBox::Yes, QMessageBox::No, QMessageBox::YesToAll, QMessageBox::NoToAll})
+            buttons.append(box->button(button) ? box->button(button)->text() : QString());
+    });
+    click(german_convert_tooltip, script);
+
+    ASSERT_EQ(script.seen().size(), 2);
+    EXPECT_EQ(title, QStringLiteral("Style existiert bereits"));
+    EXPECT_EQ(script.seen()[1].text,
+              QStringLiteral("Die Styledatei <font color=\"white\"><b>%1</b></font> existiert bereits.<br/><br/>"
+                             "Möchtest du sie ersetzen?")
+                  .arg(output.filePath(QStringLiteral("warm.costyle"))));
+    EXPECT_EQ(buttons, QStringList({QStringLiteral("Ersetzen"), QStringLiteral("Überspringen"),
+                                    QStringLiteral("Alle Ersetzen"), QStringLiteral("Alle Überspringen")}));
 }
 
 TEST_F(translations_test, the_library_dialogs_qt_entry_is_translated_everywhere)

@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include <atomic>
+#include <cstdlib>
 #include <functional>
 #include <thread>
 #include <vector>
@@ -242,7 +243,7 @@ TEST_F(about_box, version_and_web_site_rows)
 {
     QLabel* version_title = find_text<QLabel>(dialog, QStringLiteral("Version:"));
     ASSERT_NE(version_title, nullptr);
-    EXPECT_EQ(version_title->font().family(), QStringLiteral("FreeSansBold"));
+    EXPECT_EQ(version_title->font().family(), QStringLiteral("FreeSans"));
     EXPECT_EQ(version_title->font().pointSize(), 14);
     EXPECT_EQ(version_title->font().weight(), 75);
     QLabel* version = find_text<QLabel>(dialog, QStringLiteral("1.2.0 - 64 Bit "));
@@ -272,7 +273,11 @@ TEST_F(about_box, notice_names_the_years_the_maker_and_the_commit)
     QString const notice = QStringLiteral("\u00A9 2013-%1 Harlune (%2)")
                                .arg(QDate::currentDate().year())
                                .arg(QString::fromStdString(git_version::version()));
-    EXPECT_NE(find_text<QLabel>(dialog, notice), nullptr) << notice.toStdString();
+    QLabel* const label = find_text<QLabel>(dialog, notice);
+    ASSERT_NE(label, nullptr) << notice.toStdString();
+    // Below it the rows' spacing, not the dialog's bare edge.
+    frame_layout(dialog)->activate();
+    EXPECT_EQ(dialog.height() - (label->geometry().bottom() + 1), 20);
 }
 
 QStringList entry_names(varo::dialog_3rd_part_lib_info& libraries)
@@ -309,6 +314,7 @@ TEST_F(about_box, library_link_runs_a_new_library_dialog_each_time)
         bool exiftool;
         bool image_libraries;
         QStringList names;
+        QVector<library_entry> shipped = {};
     };
     QString const qt = QStringLiteral("Qt ") + QString::fromLatin1(qVersion());
     int created = 0;
@@ -316,8 +322,10 @@ TEST_F(about_box, library_link_runs_a_new_library_dialog_each_time)
                          row{true, true, {qt, QStringLiteral("Exiftool"), QStringLiteral("FreeImage"),
                                           QStringLiteral("Little CMS")}},
                          row{true, false, {qt, QStringLiteral("Exiftool")}},
-                         row{false, true, {qt, QStringLiteral("FreeImage"), QStringLiteral("Little CMS")}}}) {
-        dialog.default_3rdparty_libs(r.exiftool, r.image_libraries);
+                         row{false, true, {qt, QStringLiteral("FreeImage"), QStringLiteral("Little CMS")}},
+                         row{true, false, {qt, QStringLiteral("Exiftool"), QStringLiteral("Shipped")},
+                             {{QStringLiteral("Shipped"), QStringLiteral("text"), QString()}}}}) {
+        dialog.default_3rdparty_libs(r.exiftool, r.image_libraries, r.shipped);
         QStringList names;
         QWidget* parent = nullptr;
         dialog_closer<varo::dialog_3rd_part_lib_info> closer([&](varo::dialog_3rd_part_lib_info& libraries) {
@@ -384,13 +392,13 @@ TEST(library_entry, layout_holds_name_text_and_licence)
     {
         QFile file(licence);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("Licence \xC3\xA4 text\0hidden", 23));
+        file.write(QByteArray("Licence \xC3\xA4 <b>text</b>\nline two\0hidden", 38));
     }
     struct row {
         QString path;
         QString shown;
     };
-    for (row const& r : {row{licence, QStringLiteral("Licence \u00E4 text")},
+    for (row const& r : {row{licence, QStringLiteral("Licence \u00E4 <b>text</b>\nline two")},
                          row{QStringLiteral(":/no/licence.txt"),
                              QStringLiteral("Could not open license text resource at :/no/licence.txt")}}) {
         QWidget holder;
@@ -409,6 +417,10 @@ TEST(library_entry, layout_holds_name_text_and_licence)
         EXPECT_EQ(text->styleSheet(), QStringLiteral("font-size:12px;"));
         EXPECT_EQ(box->toPlainText(), r.shown);
         EXPECT_TRUE(box->isReadOnly());
+        box->ensurePolished();
+        EXPECT_GT(std::abs(box->palette().color(QPalette::Text).lightness()
+                           - box->palette().color(QPalette::Base).lightness()),
+                  100);
     }
 }
 

@@ -26,9 +26,10 @@ QFont normal_font()
     return QFont(QStringLiteral("FreeSans"), 12);
 }
 
+// The bold face of FreeSans: its file's family is FreeSans, the weight picks it.
 QFont bold_font()
 {
-    return QFont(QStringLiteral("FreeSansBold"), 14, 75);
+    return QFont(QStringLiteral("FreeSans"), 14, 75);
 }
 
 // Shared by every about box of the process, loaded by the first one.
@@ -175,11 +176,14 @@ void dialog_about::add_notice()
                                     QCoreApplication::organizationName(),
                                     QString::fromStdString(git_version::version()));
     layout->addWidget(new QLabel(notice, this), 0, Qt::AlignHCenter);
+    // Below the notice the same space as between the rows, not the bare edge.
+    layout->addSpacing(layout->spacing());
 }
 
-void dialog_about::default_3rdparty_libs(bool exiftool, bool image_libraries)
+void dialog_about::default_3rdparty_libs(bool exiftool, bool image_libraries,
+                                         QVector<library_entry> const& shipped)
 {
-    open_3rdparty_info = [exiftool, image_libraries](QWidget* parent) {
+    open_3rdparty_info = [exiftool, image_libraries, shipped](QWidget* parent) {
         auto* libraries = new dialog_3rd_part_lib_info(parent);
         if (exiftool)
             libraries->add_entry(exiftool_entry());
@@ -187,6 +191,8 @@ void dialog_about::default_3rdparty_libs(bool exiftool, bool image_libraries)
             libraries->add_entry(freeimage_entry());
             libraries->add_entry(little_cms_entry());
         }
+        for (library_entry const& entry : shipped)
+            libraries->add_entry(entry);
         libraries->exec();
     };
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "varo/library_entry.h"
+
 #include <QDialog>
 #include <QSize>
+#include <QVector>
 
 #include <functional>
 
@@ -17,7 +20,8 @@ class dialog_about : public QDialog {
 public:
     dialog_about(QWidget* parent, bool unused, QString const& header_style, int header_height, int logo_margin);
 
-    void default_3rdparty_libs(bool exiftool, bool image_libraries);
+    // `shipped` lists what the application ships besides, after the others.
+    void default_3rdparty_libs(bool exiftool, bool image_libraries, QVector<library_entry> const& shipped = {});
     int exec_centered_on(QWidget* widget);
 
     // The logo keeps its aspect ratio at the header's height less the margin.

@@ -36,8 +36,16 @@ QVBoxLayout* library_entry::create_layout() const
     layout->addWidget(styled_label(name, QStringLiteral("font-size:14px; font-weight:bold;")));
     layout->addWidget(styled_label(text, QStringLiteral("font-size:12px;")));
     if (!license_path.isEmpty()) {
-        auto* license = new QTextEdit(license_text(license_path));
+        // Licences are plain text; as HTML their line breaks would be lost.
+        auto* license = new QTextEdit;
+        license->setPlainText(license_text(license_path));
         license->setReadOnly(true);
+        // Dark like the dialog, so the light text of its parents stays readable,
+        // and low enough that several licences fit on a small screen.
+        license->setStyleSheet(QStringLiteral("QTextEdit{background:rgb(38,38,38); color:rgb(198,213,210); "
+                                              "border:1px solid rgb(99,99,99); "
+                                              "selection-background-color:rgb(198,213,210); selection-color:#000;}"));
+        license->setFixedHeight(120);
         layout->addWidget(license);
     }
     return layout;

@@ -1,0 +1,72 @@
+#include "preset_content.h"
+
+#include "conversion/lightroom_importer.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QXmlStreamReader>
+
+namespace {
+
+// Entries that describe the preset file instead of setting anything: those
+// around a template's settings table, and the RDF and preset attributes of
+// an XMP preset.
+bool describes_the_file(QString const& key)
+{
+    static QSet<QString> const keys{
+        QStringLiteral("id"), QStringLiteral("internalName"), QStringLiteral("title"), QStringLiteral("type"),
+        QStringLiteral("uuid"), QStringLiteral("version"), QStringLiteral("about"), QStringLiteral("PresetType"),
+        QStringLiteral("Cluster"), QStringLiteral("UUID"), QStringLiteral("SupportsAmount"),
+        QStringLiteral("SupportsColor"), QStringLiteral("SupportsMonochrome"),
+        QStringLiteral("SupportsHighDynamicRange"), QStringLiteral("SupportsNormalDynamicRange"),
+        QStringLiteral("SupportsSceneReferred"), QStringLiteral("SupportsOutputReferred"),
+        QStringLiteral("RequiresRGBTables"), QStringLiteral("CameraModelRestriction"), QStringLiteral("Copyright"),
+        QStringLiteral("ContactInfo"), QStringLiteral("Version"), QStringLiteral("HasSettings")};
+    // Unindented dot-notation lines keep their whole path, such as s.id.
+    QString const name = key.section(QLatin1Char('.'), -1);
+    return name.isEmpty() || keys.contains(name);
+}
+
+bool holds_a_setting(lightroom_importer const& importer)
+{
+    if (!importer.tone_curve.isEmpty() || !importer.tone_curve_red.isEmpty()
+        || !importer.tone_curve_green.isEmpty() || !importer.tone_curve_blue.isEmpty())
+        return true;
+    for (auto setting = importer.settings.constBegin(); setting != importer.settings.constEnd(); ++setting)
+        if (!describes_the_file(setting.key()))
+            return true;
+    return false;
+}
+
+// The XML reader's complaint about the whole file; empty for well-formed XML.
+QString xml_error(QString const& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    QXmlStreamReader reader(&file);
+    while (!reader.atEnd())
+        reader.readNext();
+    if (!reader.hasError())
+        return QString();
+    return QCoreApplication::translate("MainWindow", "XML error in line %1, column %2: %3")
+        .arg(reader.lineNumber())
+        .arg(reader.columnNumber())
+        .arg(reader.errorString());
+}
+
+}
+
+QString missing_settings_reason(QFileInfo const& file, lightroom_importer const& importer)
+{
+    if (holds_a_setting(importer))
+        return QString();
+    if (file.size() == 0)
+        return QCoreApplication::translate("MainWindow", "The file is empty.");
+    QString const error = file.suffix().toLower() == QLatin1String("xmp") ? xml_error(file.filePath()) : QString();
+    if (!error.isEmpty())
+        return error;
+    return QCoreApplication::translate("MainWindow", "The file holds no Lightroom settings.");
+}

@@ -13,6 +13,8 @@
 #include <cstddef>
 #include <limits>
 
+namespace conversion {
+
 namespace {
 
 using multipliers = std::array<float, 3>;
@@ -211,4 +213,6 @@ void convert_split_toning(style_context& context)
     }
     if (values.present)
         write_color_balance(context, values, shadows, midtones, highlights);
+}
+
 }

@@ -22,6 +22,7 @@ static void init_lookup_table_resources()
     Q_INIT_RESOURCE(lookup_tables);
 }
 
+namespace conversion {
 namespace {
 
 void register_lookup_tables()
@@ -77,25 +78,26 @@ bool is_nonzero_setting(lightroom_importer const& importer, QString const& key)
 }
 
 }
+}
 
 costyle_writer::costyle_writer()
 {
-    register_lookup_tables();
-    load_3dl_lut(lut_adobe_rgb, QStringLiteral(":/data/ProPhotoRGB_to_AdobeRGB1998.3dl"));
-    load_3dl_lut(lut_srgb, QStringLiteral(":/data/ProPhotoRGB_to_sRGB.3dl"));
-    load_3dl_lut(lut_wide_gamut, QStringLiteral(":/data/ProPhotoRGB_to_WideGamutRGB.3dl"));
-    fill_identity_lut(lut_identity);
+    conversion::register_lookup_tables();
+    conversion::load_3dl_lut(lut_adobe_rgb, QStringLiteral(":/data/ProPhotoRGB_to_AdobeRGB1998.3dl"));
+    conversion::load_3dl_lut(lut_srgb, QStringLiteral(":/data/ProPhotoRGB_to_sRGB.3dl"));
+    conversion::load_3dl_lut(lut_wide_gamut, QStringLiteral(":/data/ProPhotoRGB_to_WideGamutRGB.3dl"));
+    conversion::fill_identity_lut(lut_identity);
 }
 
 bool costyle_writer::create_costyle(lightroom_importer const& importer, QString& xml) const
 {
-    style_map style;
-    style_context context{importer, importer.settings, style, *this, QString(), nullptr, false, false, 0, false};
+    conversion::style_map style;
+    conversion::style_context context{importer, importer.settings, style, *this, QString(), nullptr, false, false, 0, false};
 
-    context.grayscale = is_grayscale(importer);
+    context.grayscale = conversion::is_grayscale(importer);
     context.colorspace = QSettings().value(QStringLiteral("colorspace"), QStringLiteral("raw")).toString();
-    context.lut = choose_lut(*this, context.colorspace);
-    write_name_and_uuid(context);
+    context.lut = conversion::choose_lut(*this, context.colorspace);
+    conversion::write_name_and_uuid(context);
 
     test_legacy(context);
     convert_white_balance(context);
@@ -113,7 +115,7 @@ bool costyle_writer::create_costyle(lightroom_importer const& importer, QString&
     convert_grain(context);
     convert_dehaze(context);
 
-    write_style_xml(style, xml);
+    conversion::write_style_xml(style, xml);
     return true;
 }
 
@@ -127,7 +129,7 @@ void costyle_writer::check_costyle(bool& white_balance, bool& unsupported, bool&
     unsupported = settings.contains(QStringLiteral("RGBTable"));
     for (auto const* key : {"ShadowTint", "RedHue", "RedSaturation", "GreenHue", "GreenSaturation", "BlueHue",
                             "BlueSaturation"}) {
-        if (is_nonzero_setting(importer, QLatin1String(key))) {
+        if (conversion::is_nonzero_setting(importer, QLatin1String(key))) {
             calibration = true;
             return;
         }

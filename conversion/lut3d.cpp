@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-lut3d::lut3d() : entries(lut_entry_count(17), entry{0.0f, 0.0f, 0.0f, 0.0f})
+lut3d::lut3d() : entries(conversion::lut_entry_count(17), entry{0.0f, 0.0f, 0.0f, 0.0f})
 {
 }
 
@@ -11,6 +11,8 @@ lut3d::~lut3d()
 {
     std::free(direct_buffer);
 }
+
+namespace conversion {
 
 std::size_t lut_entry_count(std::uint32_t edge)
 {
@@ -31,4 +33,6 @@ void fill_identity_lut(lut3d& table)
             }
         }
     }
+}
+
 }

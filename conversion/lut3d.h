@@ -1,7 +1,5 @@
 #pragma once
 
-#include "conversion/lut_text.h"
-
 #include <QString>
 
 #include <array>
@@ -27,6 +25,10 @@ struct lut3d {
     std::string title;
 };
 
+lut3d::entry lut_lookup(lut3d const& table, int a, int b, int c);
+
+namespace conversion {
+
 // edge^3 must fit a signed 32-bit count.
 constexpr std::uint32_t lut_max_edge = 1290;
 
@@ -34,4 +36,5 @@ std::size_t lut_entry_count(std::uint32_t edge);
 
 void load_3dl_lut(lut3d& table, QString const& path);
 void fill_identity_lut(lut3d& table);
-lut3d::entry lut_lookup(lut3d const& table, int a, int b, int c);
+
+}

@@ -8,6 +8,8 @@
 class costyle_writer;
 struct lut3d;
 
+namespace conversion {
+
 using style_map = QMap<QString, QString>;
 
 // What the stages of one create_costyle call share: the preset (read only),
@@ -24,3 +26,5 @@ struct style_context {
     float vibrance = 0;
     bool corrections = false;
 };
+
+}

@@ -5,6 +5,8 @@
 
 #include <QDebug>
 
+namespace conversion {
+
 namespace {
 
 QVector<QPointF> const& srgb_adobe_shifts()
@@ -51,4 +53,6 @@ float get_tint_shift(QString const& colour_space, float temperature)
         return 0;
     }
     return map_to_points(*table, clamp_value(temperature, 800, 14000));
+}
+
 }

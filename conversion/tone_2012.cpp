@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+namespace conversion {
+
 namespace {
 
 // The luminance curve's outputs at the inputs 0.2, 0.4, 0.6 and 0.8.
@@ -130,4 +132,6 @@ void convert_tone_2012(style_context& context)
     convert_blacks(context, curve);
     write_luminance_curve(context, curve);
     convert_whites(context);
+}
+
 }

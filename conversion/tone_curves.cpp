@@ -12,6 +12,8 @@
 
 #include <array>
 
+namespace conversion {
+
 namespace {
 
 struct channel_curve {
@@ -175,4 +177,6 @@ void convert_tone_curves(style_context& context)
     if (!context.grayscale && !channels_identity)
         master = damp_curve_shadows(master);
     curve_to_string(context.style, QStringLiteral("GradationCurve"), master);
+}
+
 }

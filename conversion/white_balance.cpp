@@ -5,6 +5,8 @@
 #include "conversion/style_mapping.h"
 #include "conversion/tint_shift.h"
 
+namespace conversion {
+
 namespace {
 
 // Lightroom's relative temperature -100..100 in kelvin.
@@ -75,4 +77,6 @@ void convert_white_balance(style_context& context)
         context.style[temperature_key] = QStringLiteral("5000");
     if (temperature_written && !tint_written)
         context.style[tint_key] = QStringLiteral("0");
+}
+
 }

@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+using namespace conversion;
+
 namespace {
 
 using key_values = std::vector<std::pair<char const*, char const*>>;

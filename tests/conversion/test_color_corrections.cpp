@@ -13,6 +13,8 @@
 #include <thread>
 #include <vector>
 
+using namespace conversion;
+
 namespace {
 
 costyle_writer const& shared_writer()

@@ -10,6 +10,8 @@
 
 #include <QRegularExpression>
 
+using namespace conversion;
+
 namespace {
 
 costyle_writer const& shared_writer()

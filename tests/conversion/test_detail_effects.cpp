@@ -7,6 +7,8 @@
 
 #include <vector>
 
+using namespace conversion;
+
 namespace {
 
 costyle_writer const& shared_writer()

@@ -1,5 +1,6 @@
 #include "conversion/costyle_writer.h"
 #include "conversion/lut3d.h"
+#include "conversion/lut_text.h"
 #include "varo/exception.h"
 
 #include <QFile>
@@ -14,6 +15,8 @@
 #include <cmath>
 #include <string>
 #include <vector>
+
+using namespace conversion;
 
 namespace {
 

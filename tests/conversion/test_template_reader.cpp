@@ -19,6 +19,8 @@
 #include <utility>
 #include <vector>
 
+using namespace conversion;
+
 namespace {
 
 // Collects every log record written while it lives.

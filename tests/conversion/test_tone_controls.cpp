@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+using namespace conversion;
+
 namespace {
 
 costyle_writer const& shared_writer()

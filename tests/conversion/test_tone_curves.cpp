@@ -22,6 +22,8 @@
 #include <stdexcept>
 #include <vector>
 
+using namespace conversion;
+
 void PrintTo(QString const& text, std::ostream* out)
 {
     *out << '"' << text.toStdString() << '"';

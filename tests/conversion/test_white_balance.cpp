@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+using namespace conversion;
+
 namespace {
 
 costyle_writer const& shared_writer()

@@ -3,6 +3,7 @@
 #include "conversion/bw_split_toning.h"
 #include "conversion/color_corrections.h"
 #include "conversion/detail_effects.h"
+#include "conversion/lightroom_importer.h"
 #include "conversion/style_context.h"
 #include "conversion/style_xml.h"
 #include "conversion/tone_controls.h"

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,14 +15,20 @@
 struct lut3d {
     using entry = std::array<float, 4>;
 
+    // The direct-lookup buffer comes from the C allocator.
+    struct free_deleter {
+        void operator()(void* block) const { std::free(block); }
+    };
+
     lut3d();
-    ~lut3d();
     lut3d(lut3d const&) = delete;
     lut3d& operator=(lut3d const&) = delete;
+    lut3d(lut3d&& other) noexcept;
+    lut3d& operator=(lut3d&& other) noexcept;
 
     std::uint32_t edge = 17;
     std::vector<entry> entries;
-    void* direct_buffer = nullptr;
+    std::unique_ptr<void, free_deleter> direct_buffer;
     std::uint32_t* direct_cells = nullptr;
     std::string title;
 };

@@ -10,6 +10,10 @@
 
 #include <QRegularExpression>
 
+#include <type_traits>
+#include <utility>
+#include <vector>
+
 using namespace conversion;
 
 namespace {
@@ -122,6 +126,31 @@ TEST(create_costyle, makes_a_new_upper_case_uuid_every_call)
     ASSERT_TRUE(first.hasMatch());
     ASSERT_TRUE(second.hasMatch());
     EXPECT_NE(first.captured(1), second.captured(1));
+}
+
+TEST(costyle_writer, lives_in_a_container)
+{
+    static_assert(std::is_nothrow_move_constructible<costyle_writer>::value, "vector moves, not copies");
+    settings_sandbox sandbox;
+    sandbox.set("colorspace", "srgb");
+    lightroom_importer importer;
+    importer.tone_curve_red = {QPoint(0, 0), QPoint(64, 96), QPoint(255, 255)};
+    importer.settings["SplitToningShadowHue"] = "200";
+    importer.settings["SplitToningShadowSaturation"] = "30";
+    QString const expected = mask_uuid(convert(importer));
+
+    std::vector<costyle_writer> writers;
+    for (int i = 0; i < 3; ++i)
+        writers.emplace_back();
+    std::vector<costyle_writer> moved = std::move(writers);
+    costyle_writer assigned;
+    assigned = std::move(moved.front());
+    moved.front() = std::move(moved.back());
+    for (costyle_writer const* writer : {&assigned, &moved.front(), &moved[1]}) {
+        QString xml;
+        EXPECT_TRUE(writer->create_costyle(importer, xml));
+        EXPECT_EQ(mask_uuid(xml), expected);
+    }
 }
 
 TEST(create_costyle, logs_the_chosen_colour_space_exactly)

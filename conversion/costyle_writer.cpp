@@ -2,6 +2,7 @@
 
 #include "conversion/bw_split_toning.h"
 #include "conversion/color_corrections.h"
+#include "conversion/colour_target.h"
 #include "conversion/detail_effects.h"
 #include "conversion/lightroom_importer.h"
 #include "conversion/style_context.h"
@@ -38,31 +39,6 @@ bool is_grayscale(lightroom_importer const& importer)
         == QLatin1String("true");
 }
 
-lut3d const* choose_lut(costyle_writer const& writer, QString const& colorspace)
-{
-    if (colorspace == QLatin1String("adobe")) {
-        qDebug() << "Using AdobeRGB colorspace (converting)";
-        return &writer.lut_adobe_rgb;
-    }
-    if (colorspace == QLatin1String("srgb")) {
-        qDebug() << "Using sRGB colorspace (converting)";
-        return &writer.lut_srgb;
-    }
-    if (colorspace == QLatin1String("prophoto")) {
-        qDebug() << "Using ProPhoto colorspace (some conversion)";
-        return &writer.lut_identity;
-    }
-    if (colorspace == QLatin1String("widegamut")) {
-        qDebug() << "Using Wide Gamut RGB colorspace (converting)";
-        return &writer.lut_wide_gamut;
-    }
-    if (colorspace == QLatin1String("raw")) {
-        qDebug() << "Using Wide Gamut RGB colorspace (RAW, some conversion)";
-        return &writer.lut_wide_gamut;
-    }
-    return &writer.lut_identity;
-}
-
 void write_name_and_uuid(style_context& context)
 {
     QString name = context.importer.name;
@@ -92,12 +68,13 @@ costyle_writer::costyle_writer()
 
 bool costyle_writer::create_costyle(lightroom_importer const& importer, QString& xml) const
 {
+    bool const grayscale = conversion::is_grayscale(importer);
+    conversion::colour_target const target = conversion::choose_colour_target(
+        *this, QSettings().value(QStringLiteral("colorspace"), QStringLiteral("raw")).toString());
+    if (target.known)
+        qDebug() << target.log_line;
     conversion::style_map style;
-    conversion::style_context context{importer, importer.settings, style, *this, QString(), nullptr, false, false, 0, false};
-
-    context.grayscale = conversion::is_grayscale(importer);
-    context.colorspace = QSettings().value(QStringLiteral("colorspace"), QStringLiteral("raw")).toString();
-    context.lut = conversion::choose_lut(*this, context.colorspace);
+    conversion::style_context context(importer, style, *this, target, grayscale);
     conversion::write_name_and_uuid(context);
 
     test_legacy(context);

@@ -64,7 +64,7 @@ void convert_white_balance(style_context& context)
     float tint_shift = 0;
     bool const temperature_written = preset_temperature(context, kelvin);
     if (temperature_written) {
-        tint_shift = get_tint_shift(context.colorspace, kelvin);
+        tint_shift = get_tint_shift(context.target, kelvin);
         context.style[temperature_key] = QString::number(double(clamp_value(kelvin, 800, 14000)), 'g', 6);
     }
 

@@ -1,5 +1,6 @@
 #include "conversion/bw_split_toning.h"
 
+#include "conversion/colour_target.h"
 #include "conversion/costyle_writer.h"
 #include "conversion/split_tone_color.h"
 
@@ -31,8 +32,8 @@ public:
         for (auto const& [key, value] : settings)
             importer.settings.insert(QLatin1String(key), QLatin1String(value));
         style_map style;
-        style_context context{importer, importer.settings, style, writer, colorspace, &writer.lut_wide_gamut,
-                              grayscale, false};
+        colour_target const target = choose_colour_target(writer, colorspace);
+        style_context context(importer, style, writer, target, grayscale);
         stage(context);
         return style;
     }

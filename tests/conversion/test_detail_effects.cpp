@@ -1,3 +1,4 @@
+#include "conversion/colour_target.h"
 #include "conversion/costyle_writer.h"
 #include "conversion/detail_effects.h"
 
@@ -22,8 +23,8 @@ style_map run_stage(void (*stage)(style_context&), QMap<QString, QString> const&
     lightroom_importer importer;
     importer.settings = settings;
     style_map style;
-    style_context context{importer, importer.settings, style, shared_writer(), QStringLiteral("raw"), nullptr,
-                          false, false};
+    colour_target const target = choose_colour_target(shared_writer(), QStringLiteral("raw"));
+    style_context context(importer, style, shared_writer(), target, false);
     stage(context);
     return style;
 }

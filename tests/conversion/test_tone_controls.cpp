@@ -1,3 +1,4 @@
+#include "conversion/colour_target.h"
 #include "conversion/costyle_writer.h"
 #include "conversion/tone_controls.h"
 
@@ -24,10 +25,10 @@ using pairs = std::vector<std::pair<char const*, char const*>>;
 
 struct stage_fixture {
     explicit stage_fixture(pairs const& settings, char const* colorspace = "raw")
+        : target(choose_colour_target(shared_writer(), QLatin1String(colorspace)))
     {
         for (auto const& [key, value] : settings)
             importer.settings[key] = value;
-        context.colorspace = colorspace;
     }
 
     void run_tone_stages()
@@ -41,7 +42,8 @@ struct stage_fixture {
 
     lightroom_importer importer;
     style_map style;
-    style_context context{importer, importer.settings, style, shared_writer(), QString(), nullptr, false, false};
+    colour_target target;
+    style_context context{importer, style, shared_writer(), target, false};
 };
 
 // Expected style entries; an empty value means the key must not be written.

@@ -1,5 +1,7 @@
 #include "conversion/style_mapping.h"
 
+#include "conversion/slider_ranges.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -57,7 +59,7 @@ bool setting_number(style_context const& context, QString const& preset_key, flo
     bool ok = false;
     float const parsed = parse_number(found.value(), &ok);
     if (ok)
-        value = parsed;
+        value = limit_to_slider(preset_key, parsed);
     return ok;
 }
 

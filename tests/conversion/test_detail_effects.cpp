@@ -46,7 +46,7 @@ TEST(detail, copies_each_value_unscaled)
         {"SharpenRadius", "1.2", "UsmRadius", "1.200000"},
         {"LuminanceSmoothing", "25", "NrAmount", "25.000000"},
         {"ColorNoiseReduction", "+3", "CnrAmount", "3.000000"},
-        {"LuminanceNoiseReductionDetail", "-12.5", "NoiseDetailsAmount", "-12.500000"},
+        {"LuminanceNoiseReductionDetail", "12.5", "NoiseDetailsAmount", "12.500000"},
     };
     for (auto const& c : cases) {
         SCOPED_TRACE(c.preset_key);

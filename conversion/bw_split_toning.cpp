@@ -13,6 +13,8 @@
 #include <cstddef>
 #include <limits>
 
+namespace conversion {
+
 namespace {
 
 using multipliers = std::array<float, 3>;
@@ -148,14 +150,12 @@ void write_color_balance(style_context& context, split_toning_values const& valu
     float const darks = values.parametric_darks;
     float const shadow_tone = clamp_value(values.parametric_shadows + clamp_value(darks, -100, 0), -100, 100);
     float const midtone_tone = clamp_value(clamp_value(darks, 0, 100) + values.parametric_lights, -100, 100);
-    // From 400 on the factor would be infinite or negative; such a value is
-    // far outside the slider, so it counts as the slider's end.
-    float const highlight_tone = values.parametric_highlights >= 400 ? 100 : values.parametric_highlights;
 
     float const shadow_factor = shadow_tone > 0 ? 1 : tone_factor(shadow_tone);
     context.style[QStringLiteral("ColorBalanceShadow")] = balance_text(shadows, shadow_factor);
     context.style[QStringLiteral("ColorBalanceMidtone")] = balance_text(midtones, tone_factor(midtone_tone));
-    context.style[QStringLiteral("ColorBalanceHighlight")] = balance_text(highlights, tone_factor(highlight_tone));
+    context.style[QStringLiteral("ColorBalanceHighlight")] =
+        balance_text(highlights, tone_factor(values.parametric_highlights));
 }
 
 }
@@ -211,4 +211,6 @@ void convert_split_toning(style_context& context)
     }
     if (values.present)
         write_color_balance(context, values, shadows, midtones, highlights);
+}
+
 }

@@ -1,5 +1,7 @@
 #include "conversion/color_correction_templates.h"
 
+namespace conversion {
+
 namespace {
 
 color_correction_templates build_templates()
@@ -45,4 +47,6 @@ color_correction_templates const& correction_templates()
     // threads get here first at the same time.
     static color_correction_templates const templates = build_templates();
     return templates;
+}
+
 }

@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace conversion {
+
 // The constant entries of "ColorCorrections"; colour entries in the order
 // red, orange, yellow, green, aqua, blue, purple, magenta.
 struct color_correction_templates {
@@ -14,3 +16,5 @@ struct color_correction_templates {
 
 // Built on first use, shared by every conversion of the process.
 color_correction_templates const& correction_templates();
+
+}

@@ -6,6 +6,8 @@
 
 #include <array>
 
+namespace conversion {
+
 namespace {
 
 struct colour_range {
@@ -84,4 +86,6 @@ void convert_vibrance(style_context& context)
 void convert_color_corrections(style_context& context)
 {
     context.style[QStringLiteral("ColorCorrections")] = color_corrections_value(context);
+}
+
 }

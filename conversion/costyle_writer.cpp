@@ -2,7 +2,9 @@
 
 #include "conversion/bw_split_toning.h"
 #include "conversion/color_corrections.h"
+#include "conversion/colour_target.h"
 #include "conversion/detail_effects.h"
+#include "conversion/lightroom_importer.h"
 #include "conversion/style_context.h"
 #include "conversion/style_xml.h"
 #include "conversion/tone_controls.h"
@@ -22,6 +24,7 @@ static void init_lookup_table_resources()
     Q_INIT_RESOURCE(lookup_tables);
 }
 
+namespace conversion {
 namespace {
 
 void register_lookup_tables()
@@ -34,31 +37,6 @@ bool is_grayscale(lightroom_importer const& importer)
 {
     return importer.settings.value(QStringLiteral("ConvertToGrayscale"), QStringLiteral("False")).toLower()
         == QLatin1String("true");
-}
-
-lut3d const* choose_lut(costyle_writer const& writer, QString const& colorspace)
-{
-    if (colorspace == QLatin1String("adobe")) {
-        qDebug() << "Using AdobeRGB colorspace (converting)";
-        return &writer.lut_adobe_rgb;
-    }
-    if (colorspace == QLatin1String("srgb")) {
-        qDebug() << "Using sRGB colorspace (converting)";
-        return &writer.lut_srgb;
-    }
-    if (colorspace == QLatin1String("prophoto")) {
-        qDebug() << "Using ProPhoto colorspace (some conversion)";
-        return &writer.lut_identity;
-    }
-    if (colorspace == QLatin1String("widegamut")) {
-        qDebug() << "Using Wide Gamut RGB colorspace (converting)";
-        return &writer.lut_wide_gamut;
-    }
-    if (colorspace == QLatin1String("raw")) {
-        qDebug() << "Using Wide Gamut RGB colorspace (RAW, some conversion)";
-        return &writer.lut_wide_gamut;
-    }
-    return &writer.lut_identity;
 }
 
 void write_name_and_uuid(style_context& context)
@@ -77,25 +55,27 @@ bool is_nonzero_setting(lightroom_importer const& importer, QString const& key)
 }
 
 }
+}
 
 costyle_writer::costyle_writer()
 {
-    register_lookup_tables();
-    load_3dl_lut(lut_adobe_rgb, QStringLiteral(":/data/ProPhotoRGB_to_AdobeRGB1998.3dl"));
-    load_3dl_lut(lut_srgb, QStringLiteral(":/data/ProPhotoRGB_to_sRGB.3dl"));
-    load_3dl_lut(lut_wide_gamut, QStringLiteral(":/data/ProPhotoRGB_to_WideGamutRGB.3dl"));
-    fill_identity_lut(lut_identity);
+    conversion::register_lookup_tables();
+    conversion::load_3dl_lut(lut_adobe_rgb, QStringLiteral(":/data/ProPhotoRGB_to_AdobeRGB1998.3dl"));
+    conversion::load_3dl_lut(lut_srgb, QStringLiteral(":/data/ProPhotoRGB_to_sRGB.3dl"));
+    conversion::load_3dl_lut(lut_wide_gamut, QStringLiteral(":/data/ProPhotoRGB_to_WideGamutRGB.3dl"));
+    conversion::fill_identity_lut(lut_identity);
 }
 
 bool costyle_writer::create_costyle(lightroom_importer const& importer, QString& xml) const
 {
-    style_map style;
-    style_context context{importer, importer.settings, style, *this, QString(), nullptr, false, false, 0, false};
-
-    context.grayscale = is_grayscale(importer);
-    context.colorspace = QSettings().value(QStringLiteral("colorspace"), QStringLiteral("raw")).toString();
-    context.lut = choose_lut(*this, context.colorspace);
-    write_name_and_uuid(context);
+    bool const grayscale = conversion::is_grayscale(importer);
+    conversion::colour_target const target = conversion::choose_colour_target(
+        *this, QSettings().value(QStringLiteral("colorspace"), QStringLiteral("raw")).toString());
+    if (target.known)
+        qDebug() << target.log_line;
+    conversion::style_map style;
+    conversion::style_context context(importer, style, *this, target, grayscale);
+    conversion::write_name_and_uuid(context);
 
     test_legacy(context);
     convert_white_balance(context);
@@ -113,7 +93,7 @@ bool costyle_writer::create_costyle(lightroom_importer const& importer, QString&
     convert_grain(context);
     convert_dehaze(context);
 
-    write_style_xml(style, xml);
+    conversion::write_style_xml(style, xml);
     return true;
 }
 
@@ -127,7 +107,7 @@ void costyle_writer::check_costyle(bool& white_balance, bool& unsupported, bool&
     unsupported = settings.contains(QStringLiteral("RGBTable"));
     for (auto const* key : {"ShadowTint", "RedHue", "RedSaturation", "GreenHue", "GreenSaturation", "BlueHue",
                             "BlueSaturation"}) {
-        if (is_nonzero_setting(importer, QLatin1String(key))) {
+        if (conversion::is_nonzero_setting(importer, QLatin1String(key))) {
             calibration = true;
             return;
         }

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "conversion/lightroom_importer.h"
 #include "conversion/lut3d.h"
 
 #include <QString>
+
+class lightroom_importer;
 
 // Turns one parsed preset into the text of one Capture One style.
 class costyle_writer {

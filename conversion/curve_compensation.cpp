@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace conversion {
+
 namespace {
 
 QVector<int> const& probe_offsets()
@@ -163,4 +165,6 @@ QVector<QPoint> compensate_with_rgb_curve(QVector<QPoint> const& channel, QVecto
                      [](QPoint const& left, QPoint const& right) { return left.x() < right.x(); });
     remove_repeated_x(points);
     return points;
+}
+
 }

@@ -2,6 +2,8 @@
 
 #include <limits>
 
+namespace conversion {
+
 namespace {
 
 // Malformed preset points can lie far outside 0..255; the result must still
@@ -29,4 +31,6 @@ QVector<QPoint> damp_curve_shadows(QVector<QPoint> const& curve)
         point.setY(saturating_int(y + (y - x) * (1.0f + x / -84.0f) * -0.5f));
     }
     return damped;
+}
+
 }

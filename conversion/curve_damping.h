@@ -3,4 +3,8 @@
 #include <QPoint>
 #include <QVector>
 
+namespace conversion {
+
 QVector<QPoint> damp_curve_shadows(QVector<QPoint> const& curve);
+
+}

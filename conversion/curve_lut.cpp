@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+namespace conversion {
+
 namespace {
 
 // Extrapolated components can be far too large for an int, or not a number.
@@ -30,4 +32,6 @@ void convert_curves_with_lut(lut3d const& table, QVector<QPoint>& red, QVector<Q
         green[i] = QPoint(table_level(in[1]), table_level(out[1]));
         blue[i] = QPoint(table_level(in[0]), table_level(out[0]));
     }
+}
+
 }

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <array>
 
+namespace conversion {
+
 namespace {
 
 // The three channel points at one index, changed together.
@@ -111,4 +113,6 @@ QVector<QPoint> shift_master_curve(QVector<QPoint> const& master, curve_offsets 
     }
     qInfo() << shifted;
     return shifted;
+}
+
 }

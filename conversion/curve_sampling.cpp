@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace conversion {
+
 bool is_spline_curve(QVector<QPoint> const& curve)
 {
     if (curve.size() < 2)
@@ -44,4 +46,6 @@ QVector<QPoint> raster_curve(QVector<QPoint> const& curve)
         result.append(QPoint(int(X), int(y)));
     }
     return result;
+}
+
 }

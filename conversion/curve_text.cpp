@@ -4,6 +4,8 @@
 
 #include <QDebug>
 
+namespace conversion {
+
 namespace {
 
 bool is_level(int value)
@@ -30,4 +32,6 @@ void curve_to_string(style_map& style, QString const& key, QVector<QPoint> const
     }
     text.chop(1);
     style[key] = text;
+}
+
 }

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+namespace conversion {
+
 namespace {
 
 char const hex_digits[] = "0123456789ABCDEF";
@@ -155,4 +157,6 @@ QString debug_map(QMap<QString, QString> const& map)
     }
     out += QLatin1Char(')');
     return out;
+}
+
 }

@@ -12,6 +12,8 @@
 #define KESTOVA_LOG_CONTEXT \
     QMessageLogContext(QT_MESSAGELOG_FILE, QT_MESSAGELOG_LINE, QT_MESSAGELOG_FUNC, "default")
 
+namespace conversion {
+
 // Appends a string in quotes with Qt's escapes, the text `qDebug() << text`
 // writes. Built directly, because a QDebug stream costs a text stream per line
 // and the readers log every entry of a preset.
@@ -23,3 +25,5 @@ void append_debug_point(QString& out, QPointF const& point);
 
 // "QMap((key, value)...)" with quoted strings, as QDebug writes a map.
 QString debug_map(QMap<QString, QString> const& map);
+
+}

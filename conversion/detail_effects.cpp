@@ -2,6 +2,8 @@
 
 #include "conversion/style_mapping.h"
 
+namespace conversion {
+
 namespace {
 
 unsigned int grain_type(float size)
@@ -74,4 +76,6 @@ void convert_dehaze(style_context& context)
         return;
     }
     context.style[QStringLiteral("DehazeAmount")] = number_text(clamp_value(0.5f * dehaze, 0, 100));
+}
+
 }

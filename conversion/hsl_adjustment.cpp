@@ -2,6 +2,8 @@
 
 #include "conversion/style_mapping.h"
 
+namespace conversion {
+
 namespace {
 
 float read_adjustment(hsl_capture const& capture, QString const& key)
@@ -28,4 +30,6 @@ void hsl_adjustment(hsl_capture const& capture, QString& colour, float* hue, flo
     *hue = read_adjustment(capture, QStringLiteral("HueAdjustment") + colour);
     *saturation = read_adjustment(capture, QStringLiteral("SaturationAdjustment") + colour);
     *luminance = read_adjustment(capture, QStringLiteral("LuminanceAdjustment") + colour);
+}
+
 }

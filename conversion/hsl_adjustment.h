@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace conversion {
+
 // What hsl_adjustment reads from and reports to: the preset, and the flag
 // that some colour-correction input was found.
 struct hsl_capture {
@@ -15,3 +17,5 @@ struct hsl_capture {
 // lower-case name, capitalised in place); 0 for absent or non-numeric values.
 void hsl_adjustment(hsl_capture const& capture, QString& colour, float* hue, float* saturation,
                     float* luminance);
+
+}

@@ -95,7 +95,7 @@ void lightroom_importer::read_dot_notation_lrpreset(QString const& text)
 
 void lightroom_importer::read_regular_lrpreset(QString const& text)
 {
-    lrparser parser(split_into_tokens(text));
+    lrparser parser(conversion::split_into_tokens(text));
     parser.read_object(*this, true);
     parser.expect(token_type::eof);
 }

@@ -1,5 +1,7 @@
 #include "conversion/lut3d.h"
 
+#include "conversion/lut_text.h"
+
 #include "varo/exception.h"
 
 #include <QChar>
@@ -12,6 +14,8 @@
 #include <string>
 #include <string_view>
 #include <utility>
+
+namespace conversion {
 
 namespace {
 
@@ -253,4 +257,6 @@ void load_3dl_lut(lut3d& table, QString const& path)
     table.title.clear();
     table.edge = header.edge;
     table.entries = std::move(entries);
+}
+
 }

@@ -110,6 +110,8 @@ QDebug& operator<<(QDebug& debug, lrtoken const& token)
     return debug;
 }
 
+namespace conversion {
+
 std::vector<lrtoken> split_into_tokens(QString const& text)
 {
     std::vector<lrtoken> tokens;
@@ -132,4 +134,6 @@ std::vector<lrtoken> split_into_tokens(QString const& text)
     add_piece(tokens, text, start, text.size());
     tokens.push_back({token_type::eof, QStringRef(), 0});
     return tokens;
+}
+
 }

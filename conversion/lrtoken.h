@@ -19,6 +19,11 @@ struct lrtoken {
 
 QDebug& operator<<(QDebug& debug, lrtoken const& token);
 
+namespace conversion {
+
 // Splits a Lua-table template into tokens, the last one being eof. The
-// tokens refer to text, which must outlive them.
+// tokens refer to text, which must outlive them; hence no temporary.
 std::vector<lrtoken> split_into_tokens(QString const& text);
+std::vector<lrtoken> split_into_tokens(QString&& text) = delete;
+
+}

@@ -1,16 +1,33 @@
 #include "conversion/lut3d.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <utility>
 
-lut3d::lut3d() : entries(lut_entry_count(17), entry{0.0f, 0.0f, 0.0f, 0.0f})
+lut3d::lut3d() : entries(conversion::lut_entry_count(17), entry{0.0f, 0.0f, 0.0f, 0.0f})
 {
 }
 
-lut3d::~lut3d()
+// direct_cells points into the buffer, so it goes with it.
+lut3d::lut3d(lut3d&& other) noexcept
+    : edge(other.edge),
+      entries(std::move(other.entries)),
+      direct_buffer(std::move(other.direct_buffer)),
+      direct_cells(std::exchange(other.direct_cells, nullptr)),
+      title(std::move(other.title))
 {
-    std::free(direct_buffer);
 }
+
+lut3d& lut3d::operator=(lut3d&& other) noexcept
+{
+    edge = other.edge;
+    entries = std::move(other.entries);
+    direct_buffer = std::move(other.direct_buffer);
+    direct_cells = std::exchange(other.direct_cells, nullptr);
+    title = std::move(other.title);
+    return *this;
+}
+
+namespace conversion {
 
 std::size_t lut_entry_count(std::uint32_t edge)
 {
@@ -31,4 +48,6 @@ void fill_identity_lut(lut3d& table)
             }
         }
     }
+}
+
 }

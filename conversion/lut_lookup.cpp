@@ -47,7 +47,7 @@ bool in_byte_range(int value)
 lut3d::entry lut_lookup(lut3d const& table, int a, int b, int c)
 {
     std::size_t const edge = table.edge;
-    if (edge < 2 || edge > lut_max_edge || table.entries.size() < lut_entry_count(table.edge)) {
+    if (edge < 2 || edge > conversion::lut_max_edge || table.entries.size() < conversion::lut_entry_count(table.edge)) {
         throw varo::exception("ERROR in 3D LUT lookup: The table is incomplete.");
     }
     if (edge == 256 && in_byte_range(a) && in_byte_range(b) && in_byte_range(c)) {

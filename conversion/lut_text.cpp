@@ -3,6 +3,8 @@
 #include <climits>
 #include <cmath>
 
+namespace conversion {
+
 namespace {
 
 struct number_scan {
@@ -128,4 +130,6 @@ std::vector<std::string> split_string(std::string const& text, char separator, i
     }
     pieces.push_back(text.substr(start));
     return pieces;
+}
+
 }

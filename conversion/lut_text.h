@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace conversion {
+
 // Text and number helpers of the 3DL reader.
 double string_to_double(std::string const& text, double fallback);
 bool starts_with(std::string const& text, std::string const& prefix);
@@ -10,3 +12,5 @@ std::vector<std::string> split_string(std::string const& text, char separator, i
 
 // Truncates toward zero, saturating at the int range (NaN gives 0).
 int truncate_to_int(double value);
+
+}

@@ -34,5 +34,5 @@ float map_to_points(QVector<QPointF> const& points, float x)
     }
     float const x0 = float(from.x());
     float const x1 = float(to.x());
-    return linear_piece(clamp_value(x, x0, x1), x0, float(from.y()), x1, float(to.y()));
+    return conversion::linear_piece(conversion::clamp_value(x, x0, x1), x0, float(from.y()), x1, float(to.y()));
 }

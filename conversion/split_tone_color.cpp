@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace conversion {
+
 namespace {
 
 // The tables' values stay below 1, so levels fall in 0..255; the upper bound
@@ -26,4 +28,6 @@ void split_tone_color(costyle_writer const& writer, int& r, int& g, int& b, floa
                      hue_thousandths, chroma, lightness);
     hue = float(hue_thousandths) / 1000.0f;
     varo::hcl_to_rgb_8<int>(hue_thousandths, 100000, 50000, r, g, b);
+}
+
 }

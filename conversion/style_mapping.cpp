@@ -1,8 +1,12 @@
 #include "conversion/style_mapping.h"
 
+#include "conversion/slider_ranges.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+
+namespace conversion {
 
 namespace {
 
@@ -55,7 +59,7 @@ bool setting_number(style_context const& context, QString const& preset_key, flo
     bool ok = false;
     float const parsed = parse_number(found.value(), &ok);
     if (ok)
-        value = parsed;
+        value = limit_to_slider(preset_key, parsed);
     return ok;
 }
 
@@ -100,18 +104,21 @@ float linear_map(float x, float in_min, float in_max, float out_min, float out_m
     return x / in_max * out_max;
 }
 
-void map_setting_linear(style_context& context, QString const& preset_key, QString const& style_key,
+}
+
+void map_setting_linear(conversion::style_context& context, QString const& preset_key, QString const& style_key,
                         float in_min, float in_max, float out_min, float out_max)
 {
     float value = 0;
-    if (!setting_number(context, preset_key, value))
+    if (!conversion::setting_number(context, preset_key, value))
         return;
-    context.style[style_key] = number_text(linear_map(value, in_min, in_max, out_min, out_max));
+    context.style[style_key] =
+        conversion::number_text(conversion::linear_map(value, in_min, in_max, out_min, out_max));
 }
 
-void copy_setting(style_context& context, QString const& preset_key, QString const& style_key)
+void copy_setting(conversion::style_context& context, QString const& preset_key, QString const& style_key)
 {
     float value = 0;
-    if (setting_number(context, preset_key, value))
-        context.style[style_key] = number_text(value);
+    if (conversion::setting_number(context, preset_key, value))
+        context.style[style_key] = conversion::number_text(value);
 }

@@ -1,5 +1,7 @@
 #include "conversion/style_xml.h"
 
+namespace conversion {
+
 namespace {
 
 // The entity or character reference QXmlStreamWriter writes for c in an
@@ -77,4 +79,6 @@ void write_style_xml(style_map const& style, QString& xml)
         xml.append(QLatin1String("\"/>\n"));
     }
     xml.append(QLatin1String("</SL>\n"));
+}
+
 }

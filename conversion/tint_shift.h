@@ -1,7 +1,11 @@
 #pragma once
 
-#include <QString>
+namespace conversion {
+
+struct colour_target;
 
 // Capture One's tint drifts with the temperature, differently per output
 // colour space; this is the offset that keeps a preset's tint looking the same.
-float get_tint_shift(QString const& colour_space, float temperature);
+float get_tint_shift(colour_target const& target, float temperature);
+
+}

@@ -1,9 +1,12 @@
 #include "conversion/tone_controls.h"
 
+#include "conversion/colour_target.h"
 #include "conversion/linear_piece.h"
 #include "conversion/style_mapping.h"
 
 #include <cmath>
+
+namespace conversion {
 
 namespace {
 
@@ -51,7 +54,7 @@ void convert_highlights(style_context& context, luminance_curve& curve)
     if (!(highlights < 0))
         return;
     curve.p2 = curve.p2 + (linear_piece(clamp_value(highlights, -100, 0), -100, 0.35f, 0, 0.4f) - 0.4f);
-    if (context.colorspace == QLatin1String("raw"))
+    if (context.target.raw_files)
         context.style[QStringLiteral("HighlightRecovery")] = number_text(0.5f * std::fabs(highlights));
 }
 
@@ -108,7 +111,7 @@ void convert_whites(style_context& context)
         context.style[QStringLiteral("TargetHighlight")] =
             level_text(QStringLiteral("1;1;1;%1"), t * (1 - 0.8343f) + 0.8343f);
     } else if (whites >= 0) {
-        float const k = context.colorspace == QLatin1String("raw") ? -0.5f : 0.8435f - 1;
+        float const k = context.target.raw_files ? -0.5f : 0.8435f - 1;
         context.style[QStringLiteral("Highlight")] =
             level_text(QStringLiteral("1;1;1;%1"), clamp_value(whites, 0, 100) / 100 * k + 1);
         context.style[QStringLiteral("TargetHighlight")] = QStringLiteral("1;1;1;1");
@@ -130,4 +133,6 @@ void convert_tone_2012(style_context& context)
     convert_blacks(context, curve);
     write_luminance_curve(context, curve);
     convert_whites(context);
+}
+
 }

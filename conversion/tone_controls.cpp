@@ -2,6 +2,8 @@
 
 #include "conversion/style_mapping.h"
 
+namespace conversion {
+
 void test_legacy(style_context& context)
 {
     context.legacy = false;
@@ -48,4 +50,6 @@ void convert_clarity(style_context& context)
 void convert_saturation(style_context& context)
 {
     copy_setting(context, QStringLiteral("Saturation"), QStringLiteral("Saturation"));
+}
+
 }

@@ -1,6 +1,6 @@
 #include "conversion/tone_curves.h"
 
-#include "conversion/costyle_writer.h"
+#include "conversion/colour_target.h"
 #include "conversion/curve_compensation.h"
 #include "conversion/curve_damping.h"
 #include "conversion/curve_lut.h"
@@ -11,6 +11,8 @@
 #include <QDebug>
 
 #include <array>
+
+namespace conversion {
 
 namespace {
 
@@ -54,11 +56,6 @@ bool all_empty(channel_curves const& channels)
             return false;
     }
     return true;
-}
-
-bool converts_without_table(QString const& colorspace)
-{
-    return colorspace == QLatin1String("prophoto") || colorspace == QLatin1String("raw");
 }
 
 bool all_identity(channel_curves const& channels)
@@ -133,12 +130,12 @@ bool convert_channels(style_context const& context, channel_curves& channels, QV
     bool offsets_applied = false;
     if (!is_identity(master))
         offsets_applied = compensate_channels(channels, master, shifts);
-    else if (!converts_without_table(context.colorspace))
+    else if (context.target.converts_curves)
         raster_channels(channels);
     for (channel_curve& channel : channels)
         channel.curve = damp_curve_shadows(channel.curve);
-    if (!converts_without_table(context.colorspace))
-        convert_with_table(channels, context.lut ? *context.lut : context.writer.lut_identity);
+    if (context.target.converts_curves)
+        convert_with_table(channels, context.target.table);
     return offsets_applied;
 }
 
@@ -175,4 +172,6 @@ void convert_tone_curves(style_context& context)
     if (!context.grayscale && !channels_identity)
         master = damp_curve_shadows(master);
     curve_to_string(context.style, QStringLiteral("GradationCurve"), master);
+}
+
 }

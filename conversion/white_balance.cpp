@@ -5,6 +5,8 @@
 #include "conversion/style_mapping.h"
 #include "conversion/tint_shift.h"
 
+namespace conversion {
+
 namespace {
 
 // Lightroom's relative temperature -100..100 in kelvin.
@@ -62,7 +64,7 @@ void convert_white_balance(style_context& context)
     float tint_shift = 0;
     bool const temperature_written = preset_temperature(context, kelvin);
     if (temperature_written) {
-        tint_shift = get_tint_shift(context.colorspace, kelvin);
+        tint_shift = get_tint_shift(context.target, kelvin);
         context.style[temperature_key] = QString::number(double(clamp_value(kelvin, 800, 14000)), 'g', 6);
     }
 
@@ -75,4 +77,6 @@ void convert_white_balance(style_context& context)
         context.style[temperature_key] = QStringLiteral("5000");
     if (temperature_written && !tint_written)
         context.style[tint_key] = QStringLiteral("0");
+}
+
 }

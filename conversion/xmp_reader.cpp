@@ -135,9 +135,9 @@ QString attribute_line(QString const& key, QString const& value)
 {
     QString line;
     line.reserve(key.size() + value.size() + 8);
-    append_debug_quoted(line, key);
+    conversion::append_debug_quoted(line, key);
     line += QLatin1String(" -> ");
-    append_debug_quoted(line, value);
+    conversion::append_debug_quoted(line, value);
     return line;
 }
 

@@ -39,6 +39,4 @@ endif()
 file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/generated/varo/build_info.h
      CONTENT "#pragma once\n\n#define VARO_APPLICATION_COMMIT \"@varo_application_commit@\"\n"
      @ONLY)
-if(TARGET varo_toolkit)
-    target_include_directories(varo_toolkit PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)
-endif()
+target_include_directories(varo_toolkit PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)

@@ -1,5 +1,6 @@
 #include "conversion/bw_split_toning.h"
 
+#include "conversion/colour_target.h"
 #include "conversion/costyle_writer.h"
 #include "conversion/split_tone_color.h"
 
@@ -12,6 +13,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+using namespace conversion;
 
 namespace {
 
@@ -29,8 +32,8 @@ public:
         for (auto const& [key, value] : settings)
             importer.settings.insert(QLatin1String(key), QLatin1String(value));
         style_map style;
-        style_context context{importer, importer.settings, style, writer, colorspace, &writer.lut_wide_gamut,
-                              grayscale, false};
+        colour_target const target = choose_colour_target(writer, colorspace);
+        style_context context(importer, style, writer, target, grayscale);
         stage(context);
         return style;
     }
@@ -97,9 +100,9 @@ INSTANTIATE_TEST_SUITE_P(
         stage_case{"purple_spills_into_magenta_and_blue",
                    {{"GrayMixerPurple", "60"}, {"GrayMixerMagenta", "10"}, {"GrayMixerBlue", "-20"}},
                    {{"BwMagenta", "40.000000"}, {"BwBlue", "10.000002"}, {"BwRed", "0.000000"}}},
-        stage_case{"red_is_clamped_green_and_aqua_are_not",
+        stage_case{"red_green_and_aqua_are_clamped",
                    {{"GrayMixerRed", "150"}, {"GrayMixerGreen", "150"}, {"GrayMixerAqua", "-150"}},
-                   {{"BwRed", "100.000000"}, {"BwGreen", "150.000000"}, {"BwCyan", "-150.000000"}}},
+                   {{"BwRed", "100.000000"}, {"BwGreen", "100.000000"}, {"BwCyan", "-100.000000"}}},
         stage_case{"orange_is_clamped_before_halving",
                    {{"GrayMixerOrange", "300"}, {"GrayMixerYellow", "10"}},
                    {{"BwRed", "50.000000"}, {"BwYellow", "60.000000"}}},
@@ -157,8 +160,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {{"ColorBalanceMidtone", "1.333333;1.333333;1.333333"}}},
         stage_case{"negative_highlights", {{"ParametricHighlights", "-100"}},
                    {{"ColorBalanceHighlight", "0.750000;0.750000;0.750000"}}},
-        stage_case{"highlights_are_not_clamped", {{"ParametricHighlights", "200"}},
-                   {{"ColorBalanceHighlight", "2.000000;2.000000;2.000000"}}},
+        stage_case{"highlights_are_clamped_to_the_slider", {{"ParametricHighlights", "200"}},
+                   {{"ColorBalanceHighlight", "1.333333;1.333333;1.333333"}}},
         stage_case{"highlights_from_400_count_as_the_slider_end", {{"ParametricHighlights", "400"}},
                    {{"ColorBalanceHighlight", "1.333333;1.333333;1.333333"}}},
         stage_case{"an_unparsable_key_still_counts_as_present", {{"ParametricLights", "abc"}},

@@ -1,5 +1,6 @@
 #include "conversion/color_correction_templates.h"
 #include "conversion/color_corrections.h"
+#include "conversion/colour_target.h"
 #include "conversion/costyle_writer.h"
 #include "conversion/hsl_adjustment.h"
 
@@ -12,6 +13,8 @@
 #include <array>
 #include <thread>
 #include <vector>
+
+using namespace conversion;
 
 namespace {
 
@@ -26,8 +29,8 @@ QString color_corrections(QMap<QString, QString> const& settings)
     lightroom_importer importer;
     importer.settings = settings;
     style_map style;
-    style_context context{importer, importer.settings, style, shared_writer(), QStringLiteral("raw"), nullptr,
-                          false, false};
+    colour_target const target = choose_colour_target(shared_writer(), QStringLiteral("raw"));
+    style_context context(importer, style, shared_writer(), target, false);
     convert_vibrance(context);
     convert_color_corrections(context);
     EXPECT_EQ(style.size(), 1);

@@ -1,3 +1,4 @@
+#include "conversion/colour_target.h"
 #include "conversion/costyle_writer.h"
 #include "conversion/style_mapping.h"
 #include "conversion/style_xml.h"
@@ -10,6 +11,12 @@
 
 #include <QRegularExpression>
 
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+using namespace conversion;
+
 namespace {
 
 costyle_writer const& shared_writer()
@@ -21,7 +28,8 @@ costyle_writer const& shared_writer()
 struct mapping_fixture {
     lightroom_importer importer;
     style_map style;
-    style_context context{importer, importer.settings, style, shared_writer(), QString(), nullptr, false, false, 0, false};
+    colour_target target = choose_colour_target(shared_writer(), QStringLiteral("raw"));
+    style_context context{importer, style, shared_writer(), target, false};
 };
 
 QString convert(lightroom_importer const& importer)
@@ -122,6 +130,31 @@ TEST(create_costyle, makes_a_new_upper_case_uuid_every_call)
     EXPECT_NE(first.captured(1), second.captured(1));
 }
 
+TEST(costyle_writer, lives_in_a_container)
+{
+    static_assert(std::is_nothrow_move_constructible<costyle_writer>::value, "vector moves, not copies");
+    settings_sandbox sandbox;
+    sandbox.set("colorspace", "srgb");
+    lightroom_importer importer;
+    importer.tone_curve_red = {QPoint(0, 0), QPoint(64, 96), QPoint(255, 255)};
+    importer.settings["SplitToningShadowHue"] = "200";
+    importer.settings["SplitToningShadowSaturation"] = "30";
+    QString const expected = mask_uuid(convert(importer));
+
+    std::vector<costyle_writer> writers;
+    for (int i = 0; i < 3; ++i)
+        writers.emplace_back();
+    std::vector<costyle_writer> moved = std::move(writers);
+    costyle_writer assigned;
+    assigned = std::move(moved.front());
+    moved.front() = std::move(moved.back());
+    for (costyle_writer const* writer : {&assigned, &moved.front(), &moved[1]}) {
+        QString xml;
+        EXPECT_TRUE(writer->create_costyle(importer, xml));
+        EXPECT_EQ(mask_uuid(xml), expected);
+    }
+}
+
 TEST(create_costyle, logs_the_chosen_colour_space_exactly)
 {
     struct {
@@ -153,6 +186,34 @@ TEST(create_costyle, logs_nothing_for_an_unknown_colour_space)
     convert(lightroom_importer());
     for (auto const& line : message_capture::lines())
         EXPECT_FALSE(line.contains("colorspace")) << line.toStdString();
+}
+
+TEST(choose_colour_target, works_out_each_colour_space_once)
+{
+    costyle_writer const& writer = shared_writer();
+    struct {
+        char const* setting;
+        lut3d const* table;
+        bool converts_curves, raw_files, known, shifts_tint;
+    } const cases[] = {
+        {"adobe", &writer.lut_adobe_rgb, true, false, true, true},
+        {"srgb", &writer.lut_srgb, true, false, true, true},
+        {"prophoto", &writer.lut_identity, false, false, true, true},
+        {"widegamut", &writer.lut_wide_gamut, true, false, true, true},
+        {"raw", &writer.lut_wide_gamut, false, true, true, false},
+        {"Adobe", &writer.lut_identity, true, false, false, false},
+        {"", &writer.lut_identity, true, false, false, false},
+    };
+    for (auto const& c : cases) {
+        colour_target const target = choose_colour_target(writer, QLatin1String(c.setting));
+        EXPECT_EQ(target.setting, QLatin1String(c.setting));
+        EXPECT_EQ(&target.table, c.table) << c.setting;
+        EXPECT_EQ(target.converts_curves, c.converts_curves) << c.setting;
+        EXPECT_EQ(target.raw_files, c.raw_files) << c.setting;
+        EXPECT_EQ(target.known, c.known) << c.setting;
+        EXPECT_EQ(!target.tint_shifts.isEmpty(), c.shifts_tint) << c.setting;
+        EXPECT_EQ(target.log_line != nullptr, c.known) << c.setting;
+    }
 }
 
 struct check_case {

@@ -10,6 +10,8 @@
 #include <limits>
 #include <random>
 
+using namespace conversion;
+
 namespace {
 
 template <typename T>

@@ -1,3 +1,4 @@
+#include "conversion/colour_target.h"
 #include "conversion/costyle_writer.h"
 #include "conversion/detail_effects.h"
 
@@ -6,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <vector>
+
+using namespace conversion;
 
 namespace {
 
@@ -20,8 +23,8 @@ style_map run_stage(void (*stage)(style_context&), QMap<QString, QString> const&
     lightroom_importer importer;
     importer.settings = settings;
     style_map style;
-    style_context context{importer, importer.settings, style, shared_writer(), QStringLiteral("raw"), nullptr,
-                          false, false};
+    colour_target const target = choose_colour_target(shared_writer(), QStringLiteral("raw"));
+    style_context context(importer, style, shared_writer(), target, false);
     stage(context);
     return style;
 }
@@ -43,7 +46,7 @@ TEST(detail, copies_each_value_unscaled)
         {"SharpenRadius", "1.2", "UsmRadius", "1.200000"},
         {"LuminanceSmoothing", "25", "NrAmount", "25.000000"},
         {"ColorNoiseReduction", "+3", "CnrAmount", "3.000000"},
-        {"LuminanceNoiseReductionDetail", "-12.5", "NoiseDetailsAmount", "-12.500000"},
+        {"LuminanceNoiseReductionDetail", "12.5", "NoiseDetailsAmount", "12.500000"},
     };
     for (auto const& c : cases) {
         SCOPED_TRACE(c.preset_key);

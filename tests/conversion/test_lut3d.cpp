@@ -1,5 +1,6 @@
 #include "conversion/costyle_writer.h"
 #include "conversion/lut3d.h"
+#include "conversion/lut_text.h"
 #include "varo/exception.h"
 
 #include <QFile>
@@ -12,8 +13,13 @@
 #include <chrono>
 #include <climits>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
+
+using namespace conversion;
 
 namespace {
 
@@ -160,8 +166,36 @@ TEST(lut3d, fresh_record_is_zero)
     for (lut3d::entry const& entry : table.entries) {
         ASSERT_EQ(entry, (lut3d::entry{0, 0, 0, 0}));
     }
-    EXPECT_EQ(table.direct_buffer, nullptr);
+    EXPECT_EQ(table.direct_buffer.get(), nullptr);
     EXPECT_TRUE(table.title.empty());
+}
+
+TEST(lut3d, moves_its_grid_and_buffer)
+{
+    lut3d table;
+    fill_identity_lut(table);
+    table.edge = 16;
+    table.title = "moved";
+    table.direct_buffer.reset(std::malloc(64));
+    void* const buffer = table.direct_buffer.get();
+    table.direct_cells = static_cast<std::uint32_t*>(buffer);
+    std::vector<lut3d::entry> const grid = table.entries;
+
+    lut3d moved(std::move(table));
+    EXPECT_EQ(moved.edge, 16u);
+    EXPECT_EQ(moved.entries, grid);
+    EXPECT_EQ(moved.title, "moved");
+    EXPECT_EQ(moved.direct_buffer.get(), buffer);
+    EXPECT_EQ(moved.direct_cells, buffer);
+    EXPECT_EQ(table.direct_buffer.get(), nullptr);
+    EXPECT_EQ(table.direct_cells, nullptr);
+
+    lut3d assigned;
+    assigned = std::move(moved);
+    EXPECT_EQ(assigned.entries, grid);
+    EXPECT_EQ(assigned.direct_buffer.get(), buffer);
+    EXPECT_EQ(assigned.direct_cells, buffer);
+    EXPECT_EQ(moved.direct_cells, nullptr);
 }
 
 TEST(fill_identity_lut, steps_by_sixteenths)

@@ -16,8 +16,11 @@
 #include <random>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
+
+using namespace conversion;
 
 namespace {
 
@@ -152,6 +155,18 @@ TEST(TemplateTokens, TokensAreViewsIntoTheText)
     EXPECT_EQ(tokens[2].text.string(), &text);
     EXPECT_EQ(tokens[2].text.position(), 7);
     EXPECT_EQ(tokens[2].text.size(), 5);
+}
+
+// Tokens point into the text, so a temporary text must not be accepted.
+template <typename Text, typename = void>
+struct splits : std::false_type {};
+template <typename Text>
+struct splits<Text, std::void_t<decltype(split_into_tokens(std::declval<Text>()))>> : std::true_type {};
+
+TEST(TemplateTokens, RefuseATemporaryText)
+{
+    static_assert(splits<QString const&>::value && splits<QString&>::value, "a lasting text splits");
+    static_assert(!splits<QString>::value && !splits<QString&&>::value, "a temporary text does not");
 }
 
 TEST(TemplateTokens, TypeNames)

@@ -1,3 +1,4 @@
+#include "conversion/colour_target.h"
 #include "conversion/costyle_writer.h"
 #include "conversion/tone_controls.h"
 
@@ -9,6 +10,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+using namespace conversion;
 
 namespace {
 
@@ -22,10 +25,10 @@ using pairs = std::vector<std::pair<char const*, char const*>>;
 
 struct stage_fixture {
     explicit stage_fixture(pairs const& settings, char const* colorspace = "raw")
+        : target(choose_colour_target(shared_writer(), QLatin1String(colorspace)))
     {
         for (auto const& [key, value] : settings)
             importer.settings[key] = value;
-        context.colorspace = colorspace;
     }
 
     void run_tone_stages()
@@ -39,7 +42,8 @@ struct stage_fixture {
 
     lightroom_importer importer;
     style_map style;
-    style_context context{importer, importer.settings, style, shared_writer(), QString(), nullptr, false, false};
+    colour_target target;
+    style_context context{importer, style, shared_writer(), target, false};
 };
 
 // Expected style entries; an empty value means the key must not be written.
@@ -146,7 +150,7 @@ TEST(convert_tone_2012, shapes_the_luminance_curve)
         {{{"Shadows2012", "50"}},
          "raw",
          {{"ShadowRecovery", "40.000000"}, {"GradationCurveY", neutral_curve}}},
-        {{{"Shadows2012", "150"}}, "raw", {{"ShadowRecovery", "120.000000"}}},
+        {{{"Shadows2012", "150"}}, "raw", {{"ShadowRecovery", "80.000000"}}},
         {{{"Shadows2012", "0"}}, "raw", {{"GradationCurveY", identity_curve}, {"ShadowRecovery", absent}}},
         {{{"Shadows2012", "x"}}, "raw", {{"GradationCurveY", identity_curve}}},
         {{{"Shadows2012", "-50"}},
@@ -163,7 +167,7 @@ TEST(convert_tone_2012, shapes_the_luminance_curve)
         {{{"Highlights2012", "-200"}},
          "raw",
          {{"GradationCurveY", curve("0.200000", "0.350000", "0.530000", "0.730000")},
-          {"HighlightRecovery", "100.000000"}}},
+          {"HighlightRecovery", "50.000000"}}},
         {{{"Highlights2012", "-50"}}, "prophoto", {{"HighlightRecovery", absent}}},
         {{{"Highlights2012", "50"}},
          "raw",
@@ -224,7 +228,7 @@ TEST(convert_clarity, takes_the_key_of_the_process_version)
          "raw",
          {{"Clarity", "30.000000"}, {"ClarityMethod", "2"}, {"ClarityStructure", "10.000000"}}},
         {{{"Clarity2012", "7.5"}}, "raw", {{"Clarity", "7.500000"}, {"ClarityStructure", "2.500000"}}},
-        {{{"Clarity2012", "150"}}, "raw", {{"Clarity", "150.000000"}, {"ClarityStructure", "50.000000"}}},
+        {{{"Clarity2012", "150"}}, "raw", {{"Clarity", "100.000000"}, {"ClarityStructure", "33.333332"}}},
         {{{"Exposure", "0"}, {"Clarity2012", "30"}},
          "raw",
          {{"Clarity", absent}, {"ClarityMethod", absent}, {"ClarityStructure", absent}}},

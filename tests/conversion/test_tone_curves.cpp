@@ -1,3 +1,4 @@
+#include "conversion/colour_target.h"
 #include "conversion/costyle_writer.h"
 #include "conversion/curve_compensation.h"
 #include "conversion/curve_damping.h"
@@ -21,6 +22,8 @@
 #include <memory>
 #include <stdexcept>
 #include <vector>
+
+using namespace conversion;
 
 void PrintTo(QString const& text, std::ostream* out)
 {
@@ -126,8 +129,8 @@ protected:
     {
         style_map style;
         style[QStringLiteral("Name")] = QStringLiteral("kept");
-        style_context context{importer, importer.settings, style, *writer, colorspace, table_for(colorspace),
-                              grayscale, false};
+        colour_target const target = choose_colour_target(*writer, colorspace);
+        style_context context(importer, style, *writer, target, grayscale);
         convert_tone_curves(context);
         return style;
     }
@@ -506,17 +509,6 @@ TEST_F(tone_curve_stage, converting_colorspaces_go_through_their_table)
     }
 }
 
-TEST_F(tone_curve_stage, null_table_falls_back_to_the_identity)
-{
-    lightroom_importer const importer = make_importer({}, {{0, 0}, {255, 0}}, {}, {});
-    style_map style;
-    style_context context{importer, importer.settings, style, *writer, QStringLiteral("other"), nullptr, false,
-                          false};
-    convert_tone_curves(context);
-    style_map expected = run(importer, QStringLiteral("other"));
-    expected.remove(QStringLiteral("Name"));
-    EXPECT_EQ(style, expected);
-}
 
 struct malformed_case {
     char const* name;

@@ -1,3 +1,4 @@
+#include "conversion/colour_target.h"
 #include "conversion/costyle_writer.h"
 #include "conversion/map_to_points.h"
 #include "conversion/tint_shift.h"
@@ -11,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+using namespace conversion;
+
 namespace {
 
 costyle_writer const& shared_writer()
@@ -23,15 +26,16 @@ using pairs = std::vector<std::pair<char const*, char const*>>;
 
 struct stage_fixture {
     explicit stage_fixture(pairs const& settings, char const* colorspace = "raw")
+        : target(choose_colour_target(shared_writer(), QLatin1String(colorspace)))
     {
         for (auto const& [key, value] : settings)
             importer.settings[key] = value;
-        context.colorspace = colorspace;
     }
 
     lightroom_importer importer;
     style_map style;
-    style_context context{importer, importer.settings, style, shared_writer(), QString(), nullptr, false, false};
+    colour_target target;
+    style_context context{importer, style, shared_writer(), target, false};
 };
 
 // nullptr stands for "key not written".
@@ -124,16 +128,21 @@ TEST(get_tint_shift, follows_the_table_of_the_colour_space)
         {"prophoto", 20000, -40},     {"prophoto", 10500, -38.5f}, {"widegamut", 800, -7.6f},
         {"widegamut", 2900, -3.8f},   {"raw", 6500, 0},
     };
-    for (auto const& c : cases)
-        EXPECT_EQ(get_tint_shift(c.colour_space, c.temperature), c.shift) << c.colour_space << ' ' << c.temperature;
+    for (auto const& c : cases) {
+        colour_target const target = choose_colour_target(shared_writer(), QLatin1String(c.colour_space));
+        EXPECT_EQ(get_tint_shift(target, c.temperature), c.shift) << c.colour_space << ' ' << c.temperature;
+    }
 }
 
 TEST(get_tint_shift, compares_the_colour_space_exactly)
 {
+    auto const shift = [](QString const& colour_space) {
+        return get_tint_shift(choose_colour_target(shared_writer(), colour_space), 6500);
+    };
     message_capture capture;
-    EXPECT_EQ(get_tint_shift("SRGB", 6500), 0);
-    EXPECT_EQ(get_tint_shift(QString::fromUtf8("sRGB\xc3\xa9"), 6500), 0);
-    EXPECT_EQ(get_tint_shift("raw", 6500), 0);
+    EXPECT_EQ(shift("SRGB"), 0);
+    EXPECT_EQ(shift(QString::fromUtf8("sRGB\xc3\xa9")), 0);
+    EXPECT_EQ(shift("raw"), 0);
     EXPECT_EQ(message_capture::lines(),
               (QStringList{"warning: get_tint_shift: Unknown color space: SRGB. Not ofsetting.",
                            QString::fromUtf8("warning: get_tint_shift: Unknown color space: sRGB\xc3\xa9. "

@@ -53,7 +53,8 @@ void batch_conversion::convert_preset(QString const& path)
         return;
     // The whole preset goes to the log, built without a debug stream, which
     // is slow for a map of this size.
-    qt_message_output(QtDebugMsg, KESTOVA_LOG_CONTEXT, debug_map(importer.settings));
+    if (log_enabled(QtDebugMsg))
+        qt_message_output(QtDebugMsg, KESTOVA_LOG_CONTEXT, debug_map(importer.settings));
 
     QString const style_name = file.completeBaseName() + QStringLiteral(".costyle");
     QString const output_path = setting_text(settings, settings_keys::output_dir) + QLatin1Char('/') + style_name;

@@ -26,13 +26,23 @@ void append_point(QString& line, QPoint const& point)
     append_debug_point(line, QPointF(point) / 255.0);
 }
 
-QString point_line(char const* text, QPoint const& point, char const* rest)
+// Writes "<text> <point> <point / 255><rest>", and the moved point when there
+// is one, in a buffer that all these lines reuse.
+void log_point(QtMsgType type, QMessageLogContext const& context, char const* text, QPoint const& point,
+               char const* rest, QPoint const* moved = nullptr)
 {
-    QString line = QLatin1String(text);
-    line.reserve(96);
+    if (!log_enabled(type))
+        return;
+    thread_local QString line;
+    // Reserved, so that resizing to nothing keeps the buffer.
+    line.reserve(128);
+    line.resize(0);
+    line += QLatin1String(text);
     append_point(line, point);
     line += QLatin1String(rest);
-    return line;
+    if (moved)
+        append_point(line, *moved);
+    qt_message_output(type, context, line);
 }
 
 bool find_master_level(inverse_master_map const& inverse, int x, int& level)
@@ -82,7 +92,7 @@ void move_points_to_master_inputs(QVector<QPoint>& points, inverse_master_map co
         QPoint const point = points[i];
         int level = 0;
         if (!find_master_level(inverse, point.x(), level)) {
-            qt_message_output(QtInfoMsg, KESTOVA_LOG_CONTEXT, point_line("Removing point", point, " -> No Y in range"));
+            log_point(QtInfoMsg, KESTOVA_LOG_CONTEXT, "Removing point", point, " -> No Y in range");
             points.remove(i);
             continue;
         }
@@ -95,9 +105,7 @@ void move_points_to_master_inputs(QVector<QPoint>& points, inverse_master_map co
             continue;
         }
         QPoint const moved(point.x() + input - level, point.y() + input - level);
-        QString line = point_line("Replacing point", point, " with");
-        append_point(line, moved);
-        qt_message_output(QtInfoMsg, KESTOVA_LOG_CONTEXT, line);
+        log_point(QtInfoMsg, KESTOVA_LOG_CONTEXT, "Replacing point", point, " with", &moved);
         points[i] = moved;
         ++i;
     }
@@ -117,8 +125,7 @@ void remove_edge_points(QVector<QPoint>& points)
             ++i;
             continue;
         }
-        qt_message_output(QtDebugMsg, KESTOVA_LOG_CONTEXT,
-                          point_line("Removing point", points[i], " too close to or beyond the edge"));
+        log_point(QtDebugMsg, KESTOVA_LOG_CONTEXT, "Removing point", points[i], " too close to or beyond the edge");
         points.remove(i);
     }
 }

@@ -107,6 +107,17 @@ void append_number(QString& out, double value)
 
 }
 
+QLoggingCategory const& default_log()
+{
+    return *QLoggingCategory::defaultCategory();
+}
+
+bool log_enabled(QtMsgType type)
+{
+    QLoggingCategory const* const category = QLoggingCategory::defaultCategory();
+    return category && category->isEnabled(type);
+}
+
 void append_debug_quoted(QString& out, QStringView text)
 {
     out += QLatin1Char('"');

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLoggingCategory>
 #include <QMap>
 #include <QPoint>
 #include <QPointF>
@@ -11,6 +12,14 @@
 // finished text to qt_message_output.
 #define KESTOVA_LOG_CONTEXT \
     QMessageLogContext(QT_MESSAGELOG_FILE, QT_MESSAGELOG_LINE, QT_MESSAGELOG_FUNC, "default")
+
+// The default category, for qCDebug and qCInfo: unlike qDebug and qInfo they
+// build no line at all for a level that is disabled.
+QLoggingCategory const& default_log();
+
+// Whether lines of this level of the default category are written; a line
+// built by hand is built only then.
+bool log_enabled(QtMsgType type);
 
 // Appends a string in quotes with Qt's escapes, the text `qDebug() << text`
 // writes. Built directly, because a QDebug stream costs a text stream per line

@@ -3,9 +3,9 @@
 #include "conversion/curve_sampling.h"
 #include "conversion/debug_text.h"
 
-#include <QPointF>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -16,14 +16,33 @@ QVector<int> const& probe_offsets()
     return offsets;
 }
 
-// "<text> <point> <point / 255>" and further words, as QDebug writes them;
-// these lines come for every point of every compensated curve.
+// level / 255 as QDebug writes it. The same levels come back in line after
+// line, so the texts of 0 to 255 are made once.
+void append_unit_level(QString& line, int level)
+{
+    static std::array<QString, 256> const texts = [] {
+        std::array<QString, 256> made;
+        for (int k = 0; k < 256; ++k)
+            append_debug_number(made[std::size_t(k)], k / 255.0);
+        return made;
+    }();
+    if (level >= 0 && level <= 255)
+        line += texts[std::size_t(level)];
+    else
+        append_debug_number(line, level / 255.0);
+}
+
+// " <point> <point / 255>", as QDebug writes the point and QPointF(point) / 255;
+// these come for every point of every compensated curve.
 void append_point(QString& line, QPoint const& point)
 {
     line += QLatin1Char(' ');
     append_debug_point(line, point);
-    line += QLatin1Char(' ');
-    append_debug_point(line, QPointF(point) / 255.0);
+    line += QLatin1String(" QPointF(");
+    append_unit_level(line, point.x());
+    line += QLatin1Char(',');
+    append_unit_level(line, point.y());
+    line += QLatin1Char(')');
 }
 
 // Writes "<text> <point> <point / 255><rest>", and the moved point when there

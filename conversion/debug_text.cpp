@@ -91,10 +91,12 @@ void append_int(QString& out, int value)
     out.append(QLatin1String(text, int(result.ptr - text)));
 }
 
+}
+
 // A text stream's default for numbers: six significant digits. to_chars gives
 // Qt's text without a locale's cost, except where Qt differs: it rounds
 // halfway values up and drops the sign of zero and NaN.
-void append_number(QString& out, double value)
+void append_debug_number(QString& out, double value)
 {
     if (value == 0 || std::isnan(value) || may_be_halfway(value)) {
         out += QString::number(value, 'g', 6);
@@ -103,8 +105,6 @@ void append_number(QString& out, double value)
     char text[32];
     auto const result = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6);
     out.append(QLatin1String(text, int(result.ptr - text)));
-}
-
 }
 
 QLoggingCategory const& default_log()
@@ -146,9 +146,9 @@ void append_debug_point(QString& out, QPoint const& point)
 void append_debug_point(QString& out, QPointF const& point)
 {
     out += QLatin1String("QPointF(");
-    append_number(out, point.x());
+    append_debug_number(out, point.x());
     out += QLatin1Char(',');
-    append_number(out, point.y());
+    append_debug_number(out, point.y());
     out += QLatin1Char(')');
 }
 

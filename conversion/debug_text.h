@@ -26,6 +26,9 @@ bool log_enabled(QtMsgType type);
 // and the readers log every entry of a preset.
 void append_debug_quoted(QString& out, QStringView text);
 
+// A number as QDebug writes a double.
+void append_debug_number(QString& out, double value);
+
 // "QPoint(x,y)" and "QPointF(x,y)", as QDebug writes points.
 void append_debug_point(QString& out, QPoint const& point);
 void append_debug_point(QString& out, QPointF const& point);

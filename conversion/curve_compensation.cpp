@@ -166,10 +166,17 @@ void remove_repeated_x(QVector<QPoint>& points)
 inverse_master_map build_inverse_master_map(QVector<QPoint> const& master)
 {
     rozar::cSpline const spline = curve_spline(master);
-    inverse_master_map inverse;
+    // Gathered by level first, so the map is filled in key order, each entry
+    // once, at its end.
+    std::array<QVector<int>, 256> inputs;
     for (int k = 0; k <= 255; ++k) {
         double const level = limit_level(std::round(spline.getY(k)));
-        inverse[int(level)].append(k);
+        inputs[std::size_t(level)].append(k);
+    }
+    inverse_master_map inverse;
+    for (int level = 0; level <= 255; ++level) {
+        if (!inputs[std::size_t(level)].isEmpty())
+            inverse.insert(inverse.cend(), level, inputs[std::size_t(level)]);
     }
     return inverse;
 }

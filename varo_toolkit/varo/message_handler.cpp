@@ -62,11 +62,10 @@ std::ostream& type_stream(QtMsgType type)
     return type == QtCriticalMsg || type == QtFatalMsg ? std::cerr : std::cout;
 }
 
-// Built in a buffer of the thread's own: a line costs no allocation.
-const std::string& console_line(QtMsgType type, const QMessageLogContext& context, const QString& message)
+std::string console_line(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    thread_local std::string line;
-    line.clear();
+    std::string line;
+    line.reserve(128);
     if (timed_pattern_flag)
         append_timed_line(line, context, message);
     else
@@ -122,7 +121,7 @@ void qt_message_handler(QtMsgType type, const QMessageLogContext& context, const
 {
     if (message == QLatin1String("libpng warning: iCCP: known incorrect sRGB profile"))
         return;
-    const std::string& line = console_line(type, context, message);
+    const std::string line = console_line(type, context, message);
     const char* prefix = type_prefix(type);
     if (!prefix)
         return;

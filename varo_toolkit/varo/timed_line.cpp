@@ -22,12 +22,20 @@ void append_digits(std::string& text, long long value, int count)
     text.append(digits, std::size_t(count));
 }
 
+void write_digits(char* text, int value)
+{
+    text[0] = char('0' + value / 10);
+    text[1] = char('0' + value % 10);
+}
+
 // "hh:mm:ss." of the local time, as Qt's clock reads it (the real-time clock
 // in whole milliseconds) and converts it (the time zone read anew, as Qt's
-// tzset does); kept per thread until the second changes.
+// tzset does); kept per thread until the second changes. Plain characters,
+// so that lines logged while the program's statics are destroyed find it
+// intact.
 struct second_text {
     long long second = -1;
-    std::string text;
+    char text[9] = {};
 
     void update(long long now)
     {
@@ -38,13 +46,12 @@ struct second_text {
         std::tm local{};
         tzset();
         localtime_r(&time, &local);
-        text.clear();
-        append_digits(text, local.tm_hour, 2);
-        text += ':';
-        append_digits(text, local.tm_min, 2);
-        text += ':';
-        append_digits(text, local.tm_sec, 2);
-        text += '.';
+        write_digits(text, local.tm_hour);
+        text[2] = ':';
+        write_digits(text + 3, local.tm_min);
+        text[5] = ':';
+        write_digits(text + 6, local.tm_sec);
+        text[8] = '.';
     }
 };
 
@@ -67,7 +74,7 @@ void append_timed_line(std::string& line, const QMessageLogContext& context, con
                                        std::chrono::system_clock::now().time_since_epoch())
                                        .count();
     clock.update(milliseconds / 1000);
-    line += clock.text;
+    line.append(clock.text, sizeof clock.text);
     append_digits(line, milliseconds % 1000, 3);
     line += ' ';
     if (!is_default_category(context.category)) {

@@ -62,10 +62,13 @@ std::ostream& type_stream(QtMsgType type)
     return type == QtCriticalMsg || type == QtFatalMsg ? std::cerr : std::cout;
 }
 
-std::string console_line(QtMsgType type, const QMessageLogContext& context, const QString& message)
+// The prefix, the line as formatted and the context suffix.
+std::string console_line(const char* prefix, QtMsgType type, const QMessageLogContext& context,
+                         const QString& message)
 {
     std::string line;
     line.reserve(128);
+    line += prefix;
     if (timed_pattern_flag)
         append_timed_line(line, context, message);
     else
@@ -121,16 +124,16 @@ void qt_message_handler(QtMsgType type, const QMessageLogContext& context, const
 {
     if (message == QLatin1String("libpng warning: iCCP: known incorrect sRGB profile"))
         return;
-    const std::string line = console_line(type, context, message);
     const char* prefix = type_prefix(type);
     if (!prefix)
         return;
+    const std::string line = console_line(prefix, type, context, message);
     if (log_message_hook)
         log_message_hook(QLatin1String(prefix) + message + QLatin1Char('\n'));
     {
         QMutexLocker lock(console_mutex());
         std::ostream& stream = type_stream(type);
-        stream << prefix << line << std::endl;
+        stream << line << std::endl;
         stream.flush();
     }
     if (type == QtFatalMsg)

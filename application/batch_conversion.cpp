@@ -54,7 +54,8 @@ void batch_conversion::convert_preset(QString const& path)
         return;
     // The whole preset goes to the log, built without a debug stream, which
     // is slow for a map of this size.
-    qt_message_output(QtDebugMsg, KESTOVA_LOG_CONTEXT, conversion::debug_map(importer.settings));
+    if (conversion::log_enabled(QtDebugMsg))
+        qt_message_output(QtDebugMsg, KESTOVA_LOG_CONTEXT, conversion::debug_map(importer.settings));
 
     preset_flags flags;
     writer.check_costyle(flags.white_balance, flags.unsupported, flags.calibration, importer);

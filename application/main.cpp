@@ -6,12 +6,13 @@
 #include "varo/language.h"
 #include "varo/message_handler.h"
 #include "varo/proxy_style.h"
+#include "varo/timed_line.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
-    qSetMessagePattern(QStringLiteral("%{time hh:mm:ss.zzz} %{if-category}%{category}: %{endif}%{message}"));
+    varo::set_message_pattern(QLatin1String(varo::timed_message_pattern));
     varo::install_qt_message_handler(true, false);
     QCoreApplication::setOrganizationName(QStringLiteral("Harlune"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("harlune.example"));

@@ -1,4 +1,5 @@
 #include "bench_environment.h"
+#include "discarded_console.h"
 
 #include "conversion/costyle_writer.h"
 
@@ -22,6 +23,7 @@ void convert_corpus(benchmark::State& state, char const* suffix)
 {
     QStringList const presets = presets_of_kind(QLatin1String(suffix));
     costyle_writer const writer;
+    discarded_console const console;
     for (auto _ : state) {
         for (QString const& path : presets) {
             lightroom_importer importer;

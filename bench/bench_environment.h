@@ -6,8 +6,9 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-// What every benchmark shares: a silent log, a private settings store and the
-// presets of the corpus.
+// What every benchmark shares: the program's log, a private settings store and
+// a scratch folder (in memory where there is one), and the presets of the
+// corpus.
 class bench_environment {
 public:
     static bench_environment& instance();

@@ -3,9 +3,9 @@
 #include "conversion/curve_sampling.h"
 #include "conversion/debug_text.h"
 
-#include <QPointF>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace conversion {
@@ -18,23 +18,52 @@ QVector<int> const& probe_offsets()
     return offsets;
 }
 
-// "<text> <point> <point / 255>" and further words, as QDebug writes them;
-// these lines come for every point of every compensated curve.
+// level / 255 as QDebug writes it. The same levels come back in line after
+// line, so the texts of 0 to 255 are made once.
+void append_unit_level(QString& line, int level)
+{
+    static std::array<QString, 256> const texts = [] {
+        std::array<QString, 256> made;
+        for (int k = 0; k < 256; ++k)
+            append_debug_number(made[std::size_t(k)], k / 255.0);
+        return made;
+    }();
+    if (level >= 0 && level <= 255)
+        line += texts[std::size_t(level)];
+    else
+        append_debug_number(line, level / 255.0);
+}
+
+// " <point> <point / 255>", as QDebug writes the point and QPointF(point) / 255;
+// these come for every point of every compensated curve.
 void append_point(QString& line, QPoint const& point)
 {
     line += QLatin1Char(' ');
     append_debug_point(line, point);
-    line += QLatin1Char(' ');
-    append_debug_point(line, QPointF(point) / 255.0);
+    line += QLatin1String(" QPointF(");
+    append_unit_level(line, point.x());
+    line += QLatin1Char(',');
+    append_unit_level(line, point.y());
+    line += QLatin1Char(')');
 }
 
-QString point_line(char const* text, QPoint const& point, char const* rest)
+// Writes "<text> <point> <point / 255><rest>", and the moved point when there
+// is one, in a buffer that all these lines reuse.
+void log_point(QtMsgType type, QMessageLogContext const& context, char const* text, QPoint const& point,
+               char const* rest, QPoint const* moved = nullptr)
 {
-    QString line = QLatin1String(text);
-    line.reserve(96);
+    if (!log_enabled(type))
+        return;
+    thread_local QString line;
+    // Reserved, so that resizing to nothing keeps the buffer.
+    line.reserve(128);
+    line.resize(0);
+    line += QLatin1String(text);
     append_point(line, point);
     line += QLatin1String(rest);
-    return line;
+    if (moved)
+        append_point(line, *moved);
+    qt_message_output(type, context, line);
 }
 
 bool find_master_level(inverse_master_map const& inverse, int x, int& level)
@@ -84,7 +113,7 @@ void move_points_to_master_inputs(QVector<QPoint>& points, inverse_master_map co
         QPoint const point = points[i];
         int level = 0;
         if (!find_master_level(inverse, point.x(), level)) {
-            qt_message_output(QtInfoMsg, KESTOVA_LOG_CONTEXT, point_line("Removing point", point, " -> No Y in range"));
+            log_point(QtInfoMsg, KESTOVA_LOG_CONTEXT, "Removing point", point, " -> No Y in range");
             points.remove(i);
             continue;
         }
@@ -97,9 +126,7 @@ void move_points_to_master_inputs(QVector<QPoint>& points, inverse_master_map co
             continue;
         }
         QPoint const moved(point.x() + input - level, point.y() + input - level);
-        QString line = point_line("Replacing point", point, " with");
-        append_point(line, moved);
-        qt_message_output(QtInfoMsg, KESTOVA_LOG_CONTEXT, line);
+        log_point(QtInfoMsg, KESTOVA_LOG_CONTEXT, "Replacing point", point, " with", &moved);
         points[i] = moved;
         ++i;
     }
@@ -119,8 +146,7 @@ void remove_edge_points(QVector<QPoint>& points)
             ++i;
             continue;
         }
-        qt_message_output(QtDebugMsg, KESTOVA_LOG_CONTEXT,
-                          point_line("Removing point", points[i], " too close to or beyond the edge"));
+        log_point(QtDebugMsg, KESTOVA_LOG_CONTEXT, "Removing point", points[i], " too close to or beyond the edge");
         points.remove(i);
     }
 }
@@ -142,10 +168,17 @@ void remove_repeated_x(QVector<QPoint>& points)
 inverse_master_map build_inverse_master_map(QVector<QPoint> const& master)
 {
     rozar::cSpline const spline = curve_spline(master);
-    inverse_master_map inverse;
+    // Gathered by level first, so the map is filled in key order, each entry
+    // once, at its end.
+    std::array<QVector<int>, 256> inputs;
     for (int k = 0; k <= 255; ++k) {
         double const level = limit_level(std::round(spline.getY(k)));
-        inverse[int(level)].append(k);
+        inputs[std::size_t(level)].append(k);
+    }
+    inverse_master_map inverse;
+    for (int level = 0; level <= 255; ++level) {
+        if (!inputs[std::size_t(level)].isEmpty())
+            inverse.insert(inverse.cend(), level, inputs[std::size_t(level)]);
     }
     return inverse;
 }

@@ -1,6 +1,7 @@
 #include "conversion/curve_offsets.h"
 
 #include "conversion/curve_sampling.h"
+#include "conversion/debug_text.h"
 
 #include <QDebug>
 
@@ -96,12 +97,12 @@ curve_offsets correct_curve_range(QVector<QPoint>& red, QVector<QPoint>& green, 
 
 QVector<QPoint> shift_master_curve(QVector<QPoint> const& master, curve_offsets const& shifts)
 {
-    qInfo() << "Rastering RGB Curve at" << shifts.positions;
+    qCInfo(default_log) << "Rastering RGB Curve at" << shifts.positions;
     rozar::cSpline const spline = curve_spline(master);
     QVector<QPoint> shifted;
     for (double position : shifts.positions)
         shifted.append(QPoint(int(position), int(limit_level(spline.getY(position)))));
-    qInfo() << "Applying offsets" << shifts.offsets << "to curve" << shifted;
+    qCInfo(default_log) << "Applying offsets" << shifts.offsets << "to curve" << shifted;
     for (int i = 0; i < shifted.size(); ++i) {
         int const offset = shifts.offsets[i];
         int const v = shifted[i].y() + offset;
@@ -111,7 +112,7 @@ QVector<QPoint> shift_master_curve(QVector<QPoint> const& master, curve_offsets 
         }
         shifted[i].setY(std::max(std::min(v, 255), 0));
     }
-    qInfo() << shifted;
+    qCInfo(default_log) << shifted;
     return shifted;
 }
 

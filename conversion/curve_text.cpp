@@ -28,7 +28,10 @@ void curve_to_string(style_map& style, QString const& key, QVector<QPoint> const
     for (QPoint const& point : curve) {
         if (!is_level(point.x()) || !is_level(point.y()))
             qWarning() << key << "point" << point << "is out of range and will be clamped!";
-        text += QStringLiteral("%1,%2;").arg(unit_text(point.x()), unit_text(point.y()));
+        text += unit_text(point.x());
+        text += QLatin1Char(',');
+        text += unit_text(point.y());
+        text += QLatin1Char(';');
     }
     text.chop(1);
     style[key] = text;

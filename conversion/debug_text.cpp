@@ -93,10 +93,12 @@ void append_int(QString& out, int value)
     out.append(QLatin1String(text, int(result.ptr - text)));
 }
 
+}
+
 // A text stream's default for numbers: six significant digits. to_chars gives
 // Qt's text without a locale's cost, except where Qt differs: it rounds
 // halfway values up and drops the sign of zero and NaN.
-void append_number(QString& out, double value)
+void append_debug_number(QString& out, double value)
 {
     if (value == 0 || std::isnan(value) || may_be_halfway(value)) {
         out += QString::number(value, 'g', 6);
@@ -107,6 +109,15 @@ void append_number(QString& out, double value)
     out.append(QLatin1String(text, int(result.ptr - text)));
 }
 
+QLoggingCategory const& default_log()
+{
+    return *QLoggingCategory::defaultCategory();
+}
+
+bool log_enabled(QtMsgType type)
+{
+    QLoggingCategory const* const category = QLoggingCategory::defaultCategory();
+    return category && category->isEnabled(type);
 }
 
 void append_debug_quoted(QString& out, QStringView text)
@@ -137,9 +148,9 @@ void append_debug_point(QString& out, QPoint const& point)
 void append_debug_point(QString& out, QPointF const& point)
 {
     out += QLatin1String("QPointF(");
-    append_number(out, point.x());
+    append_debug_number(out, point.x());
     out += QLatin1Char(',');
-    append_number(out, point.y());
+    append_debug_number(out, point.y());
     out += QLatin1Char(')');
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLoggingCategory>
 #include <QMap>
 #include <QPoint>
 #include <QPointF>
@@ -14,10 +15,21 @@
 
 namespace conversion {
 
+// The default category, for qCDebug and qCInfo: unlike qDebug and qInfo they
+// build no line at all for a level that is disabled.
+QLoggingCategory const& default_log();
+
+// Whether lines of this level of the default category are written; a line
+// built by hand is built only then.
+bool log_enabled(QtMsgType type);
+
 // Appends a string in quotes with Qt's escapes, the text `qDebug() << text`
 // writes. Built directly, because a QDebug stream costs a text stream per line
 // and the readers log every entry of a preset.
 void append_debug_quoted(QString& out, QStringView text);
+
+// A number as QDebug writes a double.
+void append_debug_number(QString& out, double value);
 
 // "QPoint(x,y)" and "QPointF(x,y)", as QDebug writes points.
 void append_debug_point(QString& out, QPoint const& point);

@@ -1,5 +1,6 @@
 #include "conversion/lightroom_importer.h"
 
+#include "conversion/debug_text.h"
 #include "conversion/lrparser.h"
 #include "conversion/lrtoken.h"
 
@@ -78,7 +79,7 @@ void lightroom_importer::read_dot_notation_lrpreset(QString const& text)
     int pending_x = 0;
     for (QString const& line : text.split(QLatin1Char('\n'))) {
         dot_notation_line const entry = split_dot_notation_line(line);
-        qDebug("'%s' -> '%s'", entry.key.toUtf8().constData(), entry.value.toUtf8().constData());
+        qCDebug(conversion::default_log, "'%s' -> '%s'", entry.key.toUtf8().constData(), entry.value.toUtf8().constData());
         if (entry.value == QLatin1String("{}"))
             continue;
         if (!is_curve_element(entry.key)) {

@@ -35,6 +35,15 @@ bool is_dropped(QChar c)
     return (code < 0x20 && code != '\t' && code != '\n' && code != '\r') || code >= 0xFFFE;
 }
 
+// Nearly every character of a style: one that is neither escaped nor dropped.
+bool is_plain(QChar c)
+{
+    ushort const code = c.unicode();
+    if (code >= 0x80)
+        return code < 0xFFFE;
+    return code >= 0x20 && code != '<' && code != '>' && code != '&' && code != '"';
+}
+
 // Unchanged runs are appended whole; this text is most of a style file.
 void append_escaped(QString& xml, QString const& text)
 {
@@ -43,6 +52,8 @@ void append_escaped(QString& xml, QString const& text)
     int run = 0;
     for (int n = 0; n < size; ++n) {
         QChar const c = begin[n];
+        if (is_plain(c))
+            continue;
         char const* const escape = escape_of(c);
         if (!escape && !is_dropped(c))
             continue;

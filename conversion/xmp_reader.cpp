@@ -130,25 +130,30 @@ void read_points(QXmlStreamReader& reader, QVector<QPoint>& points)
     }
 }
 
-// The line `qDebug() << key << "->" << value` writes.
-QString attribute_line(QString const& key, QString const& value)
+// Writes the line `qDebug() << key << "->" << value` writes, in a buffer
+// that every attribute of a preset reuses.
+void log_attribute(QString& line, QMessageLogContext const& context, QString const& key, QString const& value)
 {
-    QString line;
-    line.reserve(key.size() + value.size() + 8);
+    line.resize(0);
     conversion::append_debug_quoted(line, key);
     line += QLatin1String(" -> ");
     conversion::append_debug_quoted(line, value);
-    return line;
+    qt_message_output(QtDebugMsg, context, line);
 }
 
 void read_attributes(lightroom_importer& importer, QXmlStreamReader const& reader)
 {
     QMessageLogContext const context = KESTOVA_LOG_CONTEXT;
+    bool const logged = conversion::log_enabled(QtDebugMsg);
+    QString line;
+    // Reserved, so that resizing to nothing keeps the buffer.
+    line.reserve(256);
     for (QXmlStreamAttribute const& attribute : reader.attributes()) {
         QString const key = attribute.name().toString();
         QString const value = attribute.value().toString();
         importer.settings.insert(key, value);
-        qt_message_output(QtDebugMsg, context, attribute_line(key, value));
+        if (logged)
+            log_attribute(line, context, key, value);
     }
 }
 
@@ -157,7 +162,7 @@ bool read_text_child(lightroom_importer& importer, QXmlStreamReader& reader)
     for (text_child const& child : text_children) {
         if (reader.name() == child.name) {
             importer.*child.member = importer.get_xmp_text(reader);
-            qDebug() << child.label << importer.*child.member;
+            qCDebug(conversion::default_log) << child.label << importer.*child.member;
             return true;
         }
     }
@@ -169,7 +174,7 @@ bool read_curve_child(lightroom_importer& importer, QXmlStreamReader& reader)
     for (curve_child const& child : curve_children) {
         if (reader.name() == child.name) {
             importer.*child.member = importer.get_curve(reader);
-            qDebug() << child.label << importer.*child.member;
+            qCDebug(conversion::default_log) << child.label << importer.*child.member;
             return true;
         }
     }
@@ -181,7 +186,7 @@ void read_children(lightroom_importer& importer, QXmlStreamReader& reader)
     while (reader.readNextStartElement()) {
         if (read_text_child(importer, reader) || read_curve_child(importer, reader))
             continue;
-        qDebug() << "Skipping" << reader.name().toString();
+        qCDebug(conversion::default_log) << "Skipping" << reader.name().toString();
         reader.skipCurrentElement();
     }
 }

@@ -8,6 +8,8 @@
 #include "conversion/curve_text.h"
 #include "conversion/tone_curves.h"
 
+#include "log_rules.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -251,6 +253,17 @@ TEST(compensate_with_rgb_curve, re_expresses_the_channel_against_the_master)
                                                   "QPoint(255,287) QPointF(1,1.12549)")),
               1);
     EXPECT_TRUE(log.has(QtDebugMsg, QStringLiteral("Removing point QPoint(253,")));
+    EXPECT_TRUE(log.has(QtDebugMsg, QStringLiteral("too close to or beyond the edge")));
+}
+
+TEST(compensate_with_rgb_curve, writes_no_line_of_a_disabled_level)
+{
+    curve const expected{{0, 0}, {61, 73}, {125, 147}, {189, 218}, {255, 287}};
+    log_rules const rules(QStringLiteral("default.info=false"));
+    log_capture log;
+    EXPECT_EQ(compensate_with_rgb_curve(example_red, example_master, build_inverse_master_map(example_master)),
+              expected);
+    EXPECT_FALSE(log.has(QtInfoMsg, QString()));
     EXPECT_TRUE(log.has(QtDebugMsg, QStringLiteral("too close to or beyond the edge")));
 }
 

@@ -1,6 +1,7 @@
 #include "conversion/lightroom_importer.h"
 
 #include "importer_views.h"
+#include "log_rules.h"
 #include "message_capture.h"
 #include "qstring_printer.h"
 
@@ -159,6 +160,17 @@ TEST(read_xmp, logs_every_setting_text_curve_and_skipped_element)
         "debug: ToneCurvePV2012Blue ->  QVector(QPoint(0,5), QPoint(255,250))",
     };
     EXPECT_EQ(read_file(fixture("usual.xmp")).log, expected);
+}
+
+TEST(read_xmp, writes_no_line_while_debug_lines_are_disabled)
+{
+    lightroom_importer const logged = read_file(fixture("usual.xmp")).importer;
+    log_rules const rules(QStringLiteral("default.debug=false"));
+    read_outcome const quiet = read_file(fixture("usual.xmp"));
+    EXPECT_EQ(quiet.log, log_lines());
+    EXPECT_EQ(quiet.importer.settings, logged.settings);
+    EXPECT_EQ(quiet.importer.name, logged.name);
+    EXPECT_EQ(quiet.importer.tone_curve, logged.tone_curve);
 }
 
 TEST(read_xmp, keeps_settings_already_held_and_replaces_those_read_again)

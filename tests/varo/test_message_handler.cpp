@@ -1,4 +1,5 @@
 #include "varo/message_handler.h"
+#include "varo/timed_line.h"
 
 #include "recording_translator.h"
 #include "stream_capture.h"
@@ -30,14 +31,14 @@ class handler_test : public ::testing::Test {
 protected:
     handler_test()
     {
-        qSetMessagePattern(QStringLiteral("%{message}"));
+        varo::set_message_pattern(QStringLiteral("%{message}"));
         varo::install_qt_message_handler(true, false);
     }
     ~handler_test() override
     {
         varo::install_qt_message_handler(false, false);
         varo::log_message_hook = nullptr;
-        qSetMessagePattern(QLatin1String(qt_default_pattern));
+        varo::set_message_pattern(QLatin1String(qt_default_pattern));
     }
 
     stream_capture out{std::cout};
@@ -75,6 +76,49 @@ TEST_F(handler_test, lines_take_the_message_pattern)
         "^Info: \\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d plain\n"
         "Info: \\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d kestova\\.test: sorted\n$"));
     EXPECT_TRUE(expected.match(text).hasMatch()) << text.toStdString();
+}
+
+// The handler's own formatting of the timed pattern against Qt's: a line is
+// compared when Qt gives the same text just before and just after it, that is
+// when the clock's millisecond did not change meanwhile.
+TEST_F(handler_test, timed_lines_are_the_lines_qt_formats)
+{
+    varo::set_message_pattern(QLatin1String(varo::timed_message_pattern));
+    const struct {
+        const char* category;
+        QString message;
+    } cases[] = {
+        {"default", QStringLiteral("plain")},
+        {nullptr, QStringLiteral("no category")},
+        {"kestova.test", QStringLiteral("sorted")},
+        {"default", QString::fromUtf8("Gr\xc3\xbc\xc3\x9f" "e \xe2\x86\x92 \xf0\x9f\x93\xb7")},
+        {"default", QString::fromUtf8("ab\0cd", 5)},
+        {"default", QString()},
+    };
+    for (const auto& c : cases) {
+        const QMessageLogContext context(nullptr, 0, nullptr, c.category);
+        bool compared = false;
+        for (int attempt = 0; attempt < 1000 && !compared; ++attempt) {
+            stream_capture case_out(std::cout);
+            const QByteArray before = qFormatLogMessage(QtInfoMsg, context, c.message).toUtf8();
+            varo::qt_message_handler(QtInfoMsg, context, c.message);
+            const QByteArray after = qFormatLogMessage(QtInfoMsg, context, c.message).toUtf8();
+            if (before != after)
+                continue;
+            compared = true;
+            EXPECT_EQ(case_out.text(), "Info: " + std::string(before.constData()) + "\n")
+                << c.message.toStdString();
+        }
+        EXPECT_TRUE(compared) << c.message.toStdString();
+    }
+}
+
+TEST_F(handler_test, a_pattern_set_after_the_timed_one_is_qts_again)
+{
+    varo::set_message_pattern(QLatin1String(varo::timed_message_pattern));
+    varo::set_message_pattern(QStringLiteral("<%{message}>"));
+    qInfo("again");
+    EXPECT_EQ(out.text(), "Info: <again>\n");
 }
 
 TEST_F(handler_test, only_the_exact_libpng_srgb_warning_is_dropped)

@@ -1,5 +1,7 @@
 #include "varo/message_handler.h"
 
+#include "varo/timed_line.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QMutex>
@@ -17,6 +19,9 @@ std::function<void(QString)> log_message_hook;
 namespace {
 
 std::atomic<bool> with_context_flag{false};
+
+// Set while Qt's pattern is the timed one, which the handler formats itself.
+std::atomic<bool> timed_pattern_flag{false};
 
 // Set once the console mutex is gone, so that messages logged during static
 // destruction still reach the console.
@@ -57,15 +62,25 @@ std::ostream& type_stream(QtMsgType type)
     return type == QtCriticalMsg || type == QtFatalMsg ? std::cerr : std::cout;
 }
 
-std::string console_line(QtMsgType type, const QMessageLogContext& context, const QString& message)
+// The prefix, the line as formatted and the context suffix.
+std::string console_line(const char* prefix, QtMsgType type, const QMessageLogContext& context,
+                         const QString& message)
 {
-    std::string line = qFormatLogMessage(type, context, message).toUtf8().constData();
+    std::string line;
+    line.reserve(128);
+    line += prefix;
+    if (timed_pattern_flag)
+        append_timed_line(line, context, message);
+    else
+        line += qFormatLogMessage(type, context, message).toUtf8().constData();
     if (with_context_flag && context.file && context.function) {
         line += " (";
         line += context.file;
-        line += ":" + std::to_string(context.line) + ", ";
+        line += ':';
+        line += std::to_string(context.line);
+        line += ", ";
         line += context.function;
-        line += ")";
+        line += ')';
     }
     return line;
 }
@@ -97,20 +112,28 @@ void install_qt_message_handler(bool install, bool with_context)
     qInstallMessageHandler(install ? qt_message_handler : nullptr);
 }
 
+void set_message_pattern(const QString& pattern)
+{
+    qSetMessagePattern(pattern);
+    // Qt takes a pattern from the environment in place of this one.
+    timed_pattern_flag = pattern == QLatin1String(timed_message_pattern)
+        && qEnvironmentVariableIsEmpty("QT_MESSAGE_PATTERN") && can_format_timed_lines();
+}
+
 void qt_message_handler(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (message == QLatin1String("libpng warning: iCCP: known incorrect sRGB profile"))
         return;
-    const std::string line = console_line(type, context, message);
     const char* prefix = type_prefix(type);
     if (!prefix)
         return;
+    const std::string line = console_line(prefix, type, context, message);
     if (log_message_hook)
         log_message_hook(QLatin1String(prefix) + message + QLatin1Char('\n'));
     {
         QMutexLocker lock(console_mutex());
         std::ostream& stream = type_stream(type);
-        stream << prefix << line << std::endl;
+        stream << line << std::endl;
         stream.flush();
     }
     if (type == QtFatalMsg)

@@ -15,6 +15,11 @@ extern std::function<void(QString)> log_message_hook;
 // with_context appends the source location to every line that knows it.
 void install_qt_message_handler(bool install, bool with_context);
 
+// Sets Qt's message pattern. With the timed pattern (timed_line.h) the handler
+// formats the lines itself, so while it is installed the pattern is set here
+// and not with qSetMessagePattern.
+void set_message_pattern(const QString& pattern);
+
 void qt_message_handler(QtMsgType type, const QMessageLogContext& context, const QString& message);
 
 }

@@ -3,6 +3,7 @@
 
 #include "varo/application.h"
 #include "varo/application_log.h"
+#include "varo/build_info.h"
 #include "varo/language.h"
 #include "varo/message_handler.h"
 #include "varo/proxy_style.h"
@@ -17,7 +18,7 @@ int main(int argc, char** argv)
     QCoreApplication::setOrganizationName(QStringLiteral("Harlune"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("harlune.example"));
     QCoreApplication::setApplicationName(QStringLiteral("Kestova"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.2.0"));
+    QCoreApplication::setApplicationVersion(QLatin1String(varo::build_info::application_version));
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
 
     varo::application<MainWindow> app(argc, argv);

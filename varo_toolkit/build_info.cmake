@@ -1,42 +1,19 @@
-# The application's commit is taken when the build is configured; outside a
-# checkout (or before the first commit) it is "unknown".
+# The build information source is written by a step that runs at every build;
+# it changes only when the commits, the version or the uncommitted changes
+# do, so an unchanged build stays without work (write_build_info.cmake).
 find_package(Git QUIET)
 
-function(varo_git output)
-    execute_process(COMMAND ${GIT_EXECUTABLE} ${ARGN}
-                    WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
-                    OUTPUT_VARIABLE text
-                    RESULT_VARIABLE result
-                    OUTPUT_STRIP_TRAILING_WHITESPACE
-                    ERROR_QUIET)
-    if(NOT result EQUAL 0)
-        set(text "")
-    endif()
-    set(${output} "${text}" PARENT_SCOPE)
-endfunction()
-
-# A new commit or a switch of branch configures again, so the hash never goes stale.
-function(varo_configure_depends_on_git_path ref)
-    varo_git(file rev-parse --path-format=absolute --git-path ${ref})
-    if(file AND EXISTS ${file})
-        set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${file})
-    endif()
-endfunction()
-
-set(varo_application_commit "unknown")
-if(GIT_FOUND)
-    varo_git(varo_git_head rev-parse --short=7 HEAD)
-    if(varo_git_head)
-        set(varo_application_commit ${varo_git_head})
-    endif()
-    varo_configure_depends_on_git_path(HEAD)
-    varo_git(varo_git_branch rev-parse --symbolic-full-name HEAD)
-    if(varo_git_branch)
-        varo_configure_depends_on_git_path(${varo_git_branch})
-    endif()
-endif()
-
-file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/generated/varo/build_info.h
-     CONTENT "#pragma once\n\n#define VARO_APPLICATION_COMMIT \"@varo_application_commit@\"\n"
-     @ONLY)
-target_include_directories(varo_toolkit PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)
+set(varo_build_info_source ${CMAKE_CURRENT_BINARY_DIR}/build_info.cpp)
+add_custom_target(varo_build_info
+    COMMAND ${CMAKE_COMMAND}
+        -DSOURCE_DIR=${PROJECT_SOURCE_DIR}
+        -DTOOLKIT_DIR=${CMAKE_CURRENT_SOURCE_DIR}
+        -DVERSION=${PROJECT_VERSION}
+        -DGIT_EXECUTABLE=${GIT_EXECUTABLE}
+        -DOUTPUT=${varo_build_info_source}
+        -P ${CMAKE_CURRENT_SOURCE_DIR}/write_build_info.cmake
+    BYPRODUCTS ${varo_build_info_source}
+    COMMENT "Build information"
+    VERBATIM)
+target_sources(varo_toolkit PRIVATE ${varo_build_info_source})
+add_dependencies(varo_toolkit varo_build_info)

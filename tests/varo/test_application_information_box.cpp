@@ -1,10 +1,14 @@
 #include "varo/application_information_box.h"
+#include "varo/build_info.h"
 #include "varo/git_version.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -17,22 +21,78 @@ namespace {
 
 TEST(git_version, table_lists_the_components_in_byte_order)
 {
-    std::string const application = git_version::version();
-    EXPECT_EQ(git_version::versions_formatted(),
-              "Component: application\tVersion: " + application
-                  + "\nComponent: varo_infrastructure\tVersion: b8923e1\nComponent: varo_toolkit\tVersion: 40b674c\n");
     auto const table = git_version::versions();
     ASSERT_EQ(table.size(), 3u);
-    EXPECT_EQ(table.at("application"), application);
-    EXPECT_EQ(table.begin()->first, "application");
+    EXPECT_EQ(table.at("application"), git_version::version());
+    EXPECT_EQ(git_version::versions_formatted(),
+              "Component: application\tVersion: " + table.at("application")
+                  + "\nComponent: varo_infrastructure\tVersion: " + table.at("varo_infrastructure")
+                  + "\nComponent: varo_toolkit\tVersion: " + table.at("varo_toolkit") + "\n");
 }
 
-TEST(git_version, application_commit_comes_from_the_checkout)
+// Runs git on the source folder; a null text when that fails.
+QString git(QStringList const& arguments)
 {
-    QString const commit = QString::fromStdString(git_version::version());
-    EXPECT_TRUE(commit == QStringLiteral("unknown")
-                || QRegularExpression(QStringLiteral("^[0-9a-f]{7,40}$")).match(commit).hasMatch())
-        << commit.toStdString();
+    QProcess process;
+    process.start(QStringLiteral("git"),
+                  QStringList{QStringLiteral("-C"), QStringLiteral(KESTOVA_SOURCE_DIR)} + arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+QString full_commit(std::string const& abbreviated)
+{
+    return git({QStringLiteral("rev-parse"), QStringLiteral("--verify"),
+                QString::fromStdString(abbreviated) + QStringLiteral("^{commit}")});
+}
+
+TEST(git_version, every_commit_is_a_real_one_of_the_checkout)
+{
+    auto const table = git_version::versions();
+    std::string const application = table.at("application");
+    if (application == "unknown") {
+        QString const top_level = git({QStringLiteral("rev-parse"), QStringLiteral("--show-toplevel")});
+        EXPECT_NE(QFileInfo(top_level).canonicalFilePath(),
+                  QFileInfo(QStringLiteral(KESTOVA_SOURCE_DIR)).canonicalFilePath())
+            << "built in a checkout, yet the commit is unknown";
+        EXPECT_EQ(table.at("varo_toolkit"), "unknown");
+        EXPECT_EQ(table.at("varo_infrastructure"), "unknown");
+        return;
+    }
+    QString const built = full_commit(application);
+    ASSERT_FALSE(built.isEmpty()) << application << " is no commit of this checkout";
+    QString const toolkit = git({QStringLiteral("log"), QStringLiteral("-1"), QStringLiteral("--format=%H"), built,
+                                 QStringLiteral("--"), QStringLiteral("varo_toolkit")});
+    for (char const* component : {"varo_infrastructure", "varo_toolkit"})
+        EXPECT_EQ(full_commit(table.at(component)), toolkit) << component;
+}
+
+TEST(git_version, no_invented_commit_is_in_the_table_or_the_program)
+{
+    QFile program(QCoreApplication::applicationFilePath());
+    ASSERT_TRUE(program.open(QIODevice::ReadOnly));
+    QByteArray const bytes = program.readAll();
+    auto const table = git_version::versions();
+    // Joined at run time, so that this test's own text holds neither.
+    for (QByteArray const& invented : {QByteArray("b8923") + "e1", QByteArray("40b67") + "4c"}) {
+        EXPECT_FALSE(bytes.contains(invented)) << invented.toStdString();
+        for (auto const& [component, commit] : table)
+            EXPECT_NE(commit, invented.toStdString()) << component;
+    }
+    ASSERT_GT(table.at("application").size(), 0u);
+    EXPECT_TRUE(bytes.contains(QByteArray::fromStdString(table.at("application"))))
+        << "the reading of the program found the table's own commit";
+}
+
+TEST(build_info, the_application_version_is_the_projects)
+{
+    QFile project(QStringLiteral(KESTOVA_SOURCE_DIR "/CMakeLists.txt"));
+    ASSERT_TRUE(project.open(QIODevice::ReadOnly));
+    QRegularExpression const pattern(QStringLiteral("project\\(\\w+ VERSION ([0-9.]+)"));
+    QRegularExpressionMatch const declared = pattern.match(QString::fromUtf8(project.readAll()));
+    ASSERT_TRUE(declared.hasMatch());
+    EXPECT_EQ(QLatin1String(varo::build_info::application_version), declared.captured(1));
 }
 
 struct shown_box {
@@ -94,7 +154,8 @@ QString compiler_line()
 #endif
 }
 
-// The build line holds the compiler's own date and time of the toolkit build.
+// The build line holds the time written by the build, in the compiler's date
+// format.
 void expect_information(QString const& text, QString const& ending)
 {
     QString const head = QStringLiteral("OS: %1\nABI: %2\n").arg(QSysInfo::prettyProductName(), QSysInfo::buildAbi())
@@ -107,6 +168,7 @@ void expect_information(QString const& text, QString const& ending)
                     .match(build)
                     .hasMatch())
         << build.toStdString();
+    EXPECT_EQ(build, QStringLiteral("Build: %1\n").arg(QLatin1String(varo::build_info::build_time)));
 }
 
 TEST(application_information_box, installs_one_application_wide_shortcut)

@@ -462,6 +462,40 @@ TEST_F(log_test, the_shortcuts_open_the_log_window)
     }
 }
 
+// Counts the times a widget is raised above the other windows.
+class raise_counter : public QObject {
+public:
+    explicit raise_counter(QWidget* watched) { watched->installEventFilter(this); }
+
+    int raised = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::ZOrderChange)
+            ++raised;
+        return false;
+    }
+};
+
+TEST_F(log_test, the_shortcut_brings_a_covered_log_window_to_the_front)
+{
+    QWidget main;
+    varo::install_log_shortcuts(&log, &main);
+    log.open_log_window();
+    main.show();
+    main.raise();
+    QApplication::setActiveWindow(&main);
+    ASSERT_TRUE(wait_until([&] { return main.isActiveWindow(); }));
+    ASSERT_TRUE(ui.window->isVisible());
+
+    raise_counter counter(ui.window);
+    qt_sendShortcutOverrideEvent(&main, 0, Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(counter.raised, 1);
+    EXPECT_TRUE(wait_until([&] { return ui.window->isActiveWindow(); }));
+    ui.window->close();
+}
+
 TEST(log_translation, the_window_texts_are_translated_in_the_class_context)
 {
     recording_translator translator("varo::application_log");

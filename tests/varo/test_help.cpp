@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -59,6 +60,14 @@ protected:
             QFile::remove(temp_folder + "/" + name);
     }
 
+    // The file of the page shown last: the URL is "file:///" and the path.
+    QString shown_page() const
+    {
+        const QString url = catcher.urls.last().toString();
+        EXPECT_TRUE(url.startsWith("file:///")) << url.toStdString();
+        return url.mid(8);
+    }
+
     url_catcher catcher;
 };
 
@@ -66,9 +75,9 @@ TEST_F(help_test, a_language_without_a_page_falls_back_to_english)
 {
     QSettings().setValue("lang", "fr");
     varo::open_help(":/help/index_%1.html");
-    const QString copy = temp_folder + "/kestova_help_en.html";
     ASSERT_EQ(catcher.urls.size(), 1);
-    EXPECT_EQ(catcher.urls[0].toString(), "file:///" + copy);
+    const QString copy = shown_page();
+    EXPECT_EQ(QFileInfo(copy).fileName(), "kestova_help_en.html");
     EXPECT_EQ(read(copy), read(":/help/index_en.html"));
 }
 
@@ -77,8 +86,8 @@ TEST_F(help_test, the_german_page_is_copied_under_the_german_name)
     QSettings().setValue("lang", "de");
     varo::open_help(":/help/index_%1.html");
     ASSERT_EQ(catcher.urls.size(), 1);
-    EXPECT_EQ(catcher.urls[0].toString(), "file:///" + temp_folder + "/kestova_help_de.html");
-    EXPECT_TRUE(read(temp_folder + "/kestova_help_de.html").contains("<title>Hilfe - Kestova</title>"));
+    EXPECT_EQ(QFileInfo(shown_page()).fileName(), "kestova_help_de.html");
+    EXPECT_TRUE(read(shown_page()).contains("<title>Hilfe - Kestova</title>"));
 }
 
 TEST_F(help_test, key_names_are_replaced_in_order)
@@ -98,20 +107,80 @@ TEST_F(help_test, key_names_are_replaced_in_order)
     for (const auto& c : cases) {
         write(temp_folder + "/page_de.html", QString::fromUtf8(c.page));
         varo::open_help(temp_folder + "/page_%1.html");
-        EXPECT_EQ(read(temp_folder + "/kestova_help_de.html"), QString::fromUtf8(c.shown)) << c.page;
+        EXPECT_EQ(read(shown_page()), QString::fromUtf8(c.shown)) << c.page;
     }
 }
 
 TEST_F(help_test, the_copy_is_named_after_the_application_without_blanks_and_replaces_an_old_one)
 {
     QCoreApplication::setApplicationName("My Help App");
-    const QString copy = temp_folder + "/myhelpapp_help_en.html";
+    varo::open_help(":/help/index_%1.html");
+    ASSERT_EQ(catcher.urls.size(), 1);
+    const QString copy = shown_page();
+    EXPECT_EQ(QFileInfo(copy).fileName(), "myhelpapp_help_en.html");
     write(copy, QString(5000, 'x'));
     varo::open_help(":/help/index_%1.html");
     QCoreApplication::setApplicationName("Kestova");
     EXPECT_EQ(read(copy), read(":/help/index_en.html"));
+    ASSERT_EQ(catcher.urls.size(), 2);
+    EXPECT_EQ(shown_page(), copy);
+}
+
+TEST_F(help_test, a_link_planted_in_the_temporary_folder_is_neither_written_through_nor_shown)
+{
+    QTemporaryDir elsewhere;
+    const QString victim = elsewhere.path() + "/victim.txt";
+    write(victim, "the victim's own text");
+    const QString planted = temp_folder + "/kestova_help_en.html";
+    ASSERT_TRUE(QFile::link(victim, planted));
+
+    varo::open_help(":/help/index_%1.html");
+    EXPECT_EQ(read(victim), "the victim's own text");
+    EXPECT_EQ(QFileInfo(planted).symLinkTarget(), victim);
     ASSERT_EQ(catcher.urls.size(), 1);
-    EXPECT_EQ(catcher.urls[0].toString(), "file:///" + copy);
+    const QString copy = shown_page();
+    EXPECT_NE(QFileInfo(copy).absolutePath(), QFileInfo(planted).absolutePath());
+    EXPECT_FALSE(QFileInfo(copy).isSymLink());
+    EXPECT_EQ(read(copy), read(":/help/index_en.html"));
+    const QFileInfo folder(QFileInfo(copy).absolutePath());
+    EXPECT_EQ(folder.ownerId(), QFileInfo(temp_folder).ownerId());
+    EXPECT_EQ(folder.permissions() & (QFile::WriteGroup | QFile::WriteOther), QFile::Permissions());
+}
+
+TEST_F(help_test, a_link_at_the_pages_own_place_is_replaced_not_followed)
+{
+    varo::open_help(":/help/index_%1.html");
+    ASSERT_EQ(catcher.urls.size(), 1);
+    const QString copy = shown_page();
+    QTemporaryDir elsewhere;
+    const QString victim = elsewhere.path() + "/victim.txt";
+    write(victim, "kept");
+    ASSERT_TRUE(QFile::remove(copy));
+    ASSERT_TRUE(QFile::link(victim, copy));
+
+    varo::open_help(":/help/index_%1.html");
+    EXPECT_EQ(read(victim), "kept");
+    EXPECT_FALSE(QFileInfo(copy).isSymLink());
+    EXPECT_EQ(read(copy), read(":/help/index_en.html"));
+    EXPECT_EQ(catcher.urls.size(), 2);
+}
+
+TEST_F(help_test, a_page_that_cannot_be_written_logs_a_warning_and_opens_nothing)
+{
+    varo::open_help(":/help/index_%1.html");
+    ASSERT_EQ(catcher.urls.size(), 1);
+    const QString copy = shown_page();
+    ASSERT_TRUE(QFile::remove(copy));
+    // A folder in the way can be neither removed as a file nor opened.
+    ASSERT_TRUE(QDir().mkpath(copy + "/inside"));
+    catcher.urls.clear();
+    warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(record_warning);
+    varo::open_help(":/help/index_%1.html");
+    qInstallMessageHandler(previous);
+    QDir(copy).removeRecursively();
+    EXPECT_TRUE(catcher.urls.isEmpty());
+    EXPECT_EQ(warnings, QStringList{"Could not write help file \"" + copy + "\""});
 }
 
 TEST_F(help_test, a_missing_page_logs_a_warning_and_opens_nothing)

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -147,6 +149,34 @@ TEST_F(language_test, the_question_is_translated_in_the_free_function_context)
           "The application language has been changed.\nThe application needs to be restarted "
           "to use the new language."})
         EXPECT_TRUE(translator.requests.contains(QString("QObject|") + text)) << text;
+}
+
+TEST_F(language_test, escape_or_closing_the_question_keeps_working)
+{
+    const struct {
+        const char* name;
+        std::function<void(QMessageBox*)> dismiss;
+    } ways[] = {
+        {"Escape",
+         [](QMessageBox* box) {
+             QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+             QApplication::sendEvent(box, &escape);
+         }},
+        {"close button", [](QMessageBox* box) { box->close(); }},
+    };
+    QSettings().setValue("lang", "de");
+    for (const auto& way : ways) {
+        bool still_open = false;
+        when_box([&](QMessageBox* box) {
+            way.dismiss(box);
+            still_open = box->isVisible();
+            if (still_open)
+                box->button(QMessageBox::Yes)->click();
+        });
+        EXPECT_FALSE(varo::ask_for_application_restart_if_language_changed(nullptr, "en")) << way.name;
+        EXPECT_FALSE(still_open) << way.name;
+        EXPECT_EQ(probe_event_loop(), 5) << way.name << ": the application was not told to quit";
+    }
 }
 
 TEST_F(language_test, quit_now_tells_the_application_to_quit)

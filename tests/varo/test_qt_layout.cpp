@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
 #include <QWidget>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -177,14 +179,82 @@ TEST(qt_layout, count_and_item_at_see_contents_and_placeholders_in_reading_order
     EXPECT_EQ(g.owner->itemAt(-1), nullptr);
 }
 
-TEST(qt_layout, take_at_gives_nothing_away)
+TEST(qt_layout, take_at_gives_nothing_away_and_empties_the_cell_in_place)
 {
     grid g(0, false);
+    QWidget* first = g.add();
     g.add();
-    g.add();
-    for (int index : {-1, 0, 1, 2})
+    for (int index : {-1, 2})
         EXPECT_EQ(g.owner->takeAt(index), nullptr) << index;
     EXPECT_EQ(g.owner->count(), 2);
+
+    EXPECT_EQ(g.owner->takeAt(0), nullptr);
+    EXPECT_EQ(g.owner->count(), 1);
+    EXPECT_TRUE(g.owner->cells.at({0, 0}).isEmpty());
+    EXPECT_EQ(layout::widgets_in_cells.count(first), 0u);
+    EXPECT_EQ(first->parentWidget(), &g.parent) << "the widget stays where it is";
+}
+
+TEST(qt_layout, remove_widget_returns_with_the_widget_out_of_the_layout)
+{
+    grid g(2, false);
+    QWidget* a = g.add();
+    cell wide;
+    wide.column_span = 2;
+    QWidget* b = g.add(wide);
+    QWidget* c = g.add();
+    ASSERT_EQ(g.owner->count(), 4);
+
+    g.owner->removeWidget(b);
+    EXPECT_EQ(g.owner->indexOf(b), -1);
+    EXPECT_EQ(g.owner->count(), 3);
+    EXPECT_EQ(g.owner->itemAt(0)->widget(), a);
+    EXPECT_EQ(g.owner->itemAt(2)->widget(), c);
+    EXPECT_EQ(layout::widgets_in_cells.count(b), 0u);
+    EXPECT_EQ(b->parentWidget(), &g.parent);
+}
+
+TEST(qt_layout, a_far_cell_fills_the_grid_before_it_at_once)
+{
+    grid g(0, false);
+    QElapsedTimer clock;
+    clock.start();
+    g.owner->add_(cell(new QWidget), 200, 200, false);
+    // The grid as it stands before an add is filled.
+    g.owner->recalc_spannings();
+    // Well under a second on any machine; the bound only catches a relapse.
+    EXPECT_LT(clock.elapsed(), 10000);
+    EXPECT_EQ(g.owner->cells.size(), 201u * 201u);
+    EXPECT_EQ(g.owner->count(), 1);
+    EXPECT_TRUE(g.owner->cells.at({199, 200}).isEmpty());
+    EXPECT_TRUE(g.owner->cells.at({200, 0}).isEmpty());
+    // Each widget's deletion scans Qt's posted events, where every new
+    // widget left a polish request: without them the teardown is quick.
+    QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
+}
+
+TEST(qt_layout, the_filled_grid_keeps_spans_contents_and_empty_cells_apart)
+{
+    grid g(0, false);
+    cell block;
+    block.column_span = 2;
+    block.row_span = 2;
+    g.add(block);
+    g.owner->add_(cell(new QWidget), 3, 2, false);
+    g.owner->recalc_spannings();
+    // Column, then row, and what each position holds.
+    std::map<std::pair<int, int>, char> expected;
+    for (int column = 0; column < 4; ++column)
+        for (int row = 0; row < 3; ++row)
+            expected[{column, row}] = 'e';
+    expected[{0, 0}] = 'w';
+    expected[{3, 2}] = 'w';
+    for (auto position : {std::pair<int, int>{1, 0}, {0, 1}, {1, 1}})
+        expected[position] = 's';
+    std::map<std::pair<int, int>, char> found;
+    for (auto const& [position, c] : g.owner->cells)
+        found[{position.column, position.row}] = c.spanned ? 's' : c.content_widget ? 'w' : 'e';
+    EXPECT_EQ(found, expected);
 }
 
 TEST(qt_layout, column_width_and_row_height_of_a_cell_size_its_column_and_row)

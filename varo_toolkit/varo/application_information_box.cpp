@@ -1,5 +1,6 @@
 #include "varo/application_information_box.h"
 
+#include "varo/build_info.h"
 #include "varo/git_version.h"
 #include "varo/message_box.h"
 
@@ -31,7 +32,7 @@ QString information_text(QMap<QString, QString> const& extra)
     text += compiler_line();
     text += QStringLiteral("\nApplication: %1\nVersion: %2\n")
                 .arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion());
-    text += QStringLiteral("Build: " __DATE__ " " __TIME__ "\n");
+    text += QStringLiteral("Build: %1\n").arg(QLatin1String(build_info::build_time));
     text += QStringLiteral("\n") + QString::fromStdString(git_version::versions_formatted());
     if (!extra.isEmpty()) {
         text += QStringLiteral("\n");

@@ -95,6 +95,10 @@ application_log::application_log(QObject* parent) : QObject(parent), timer(this)
     connect(network_button, &QPushButton::clicked, this, &application_log::show_network_report);
     connect(tab_widget, &QTabWidget::currentChanged, this, &application_log::show_filtered);
     tab_for(QCoreApplication::applicationName());
+    // A window that was ever shown can't be deleted once the application's
+    // widget part is gone, so the log ends when the application quits.
+    if (QCoreApplication* application = QCoreApplication::instance())
+        connect(application, &QCoreApplication::aboutToQuit, this, &QObject::deleteLater);
 }
 
 application_log::~application_log()
@@ -182,8 +186,11 @@ void application_log::build_window()
 
 void application_log::open_log_window()
 {
-    if (window->isVisible())
+    if (window->isVisible()) {
+        // Activating alone leaves a covered window behind the others.
+        window->raise();
         window->activateWindow();
+    }
     else
         window->show();
 }

@@ -4,15 +4,16 @@
 
 #include <sstream>
 
+// Both toolkit components are built from the toolkit's one folder.
 std::map<std::string, std::string> const git_version::_versions = {
-    {"application", VARO_APPLICATION_COMMIT},
-    {"varo_infrastructure", "b8923e1"},
-    {"varo_toolkit", "40b674c"},
+    {"application", varo::build_info::application_commit},
+    {"varo_infrastructure", varo::build_info::toolkit_commit},
+    {"varo_toolkit", varo::build_info::toolkit_commit},
 };
 
 std::string git_version::version()
 {
-    return VARO_APPLICATION_COMMIT;
+    return varo::build_info::application_commit;
 }
 
 std::map<std::string, std::string> git_version::versions()

@@ -6,8 +6,8 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QUrl>
 
 namespace varo {
@@ -29,6 +29,25 @@ QString with_platform_key_names(QString page)
         .replace(QLatin1String("CtXrl"), QLatin1String("Ctrl"));
 }
 
+// A folder of the temporary folder that only this user can write, so no one
+// else can plant a file or a link under the page's name; it lives as long as
+// the process.
+const QTemporaryDir& private_folder()
+{
+    static const QTemporaryDir folder;
+    return folder;
+}
+
+// Writes a fresh file: whatever is at the path, even a link, is removed
+// rather than written through.
+bool write_new_file(const QString& path, const QByteArray& bytes)
+{
+    QFile::remove(path);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && file.write(bytes) == bytes.size()
+        && file.flush();
+}
+
 }
 
 void open_help(const QString& file_template)
@@ -48,11 +67,17 @@ void open_help(const QString& file_template)
     }
     const QString page = with_platform_key_names(QString::fromUtf8(source.readAll()));
     const QString name = QCoreApplication::applicationName().toLower().remove(QLatin1Char(' '));
-    QFile copy(QDir::tempPath() + QStringLiteral("/%1_help_%2.html").arg(name, suffix));
-    if (copy.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        copy.write(page.toUtf8());
-    copy.close();
-    QDesktopServices::openUrl(QUrl(QStringLiteral("file:///%1").arg(copy.fileName())));
+    const QTemporaryDir& folder = private_folder();
+    if (!folder.isValid()) {
+        qWarning() << "Could not create a private folder for the help file:" << folder.errorString();
+        return;
+    }
+    const QString copy = folder.path() + QStringLiteral("/%1_help_%2.html").arg(name, suffix);
+    if (!write_new_file(copy, page.toUtf8())) {
+        qWarning() << "Could not write help file" << copy;
+        return;
+    }
+    QDesktopServices::openUrl(QUrl(QStringLiteral("file:///%1").arg(copy)));
 }
 
 }

@@ -69,6 +69,8 @@ QString input_dialog::get_item(QWidget* parent, QString const& title, QString co
     dialog.setComboBoxItems(items);
     dialog.setTextValue(initial);
     dialog.setComboBoxEditable(editable);
+    // Before the combo box was editable Qt dropped a text that no item holds.
+    dialog.setTextValue(initial);
     dialog.setInputMethodHints(hints);
     return run(dialog, ok) ? dialog.textValue() : initial;
 }

@@ -3,6 +3,7 @@
 #include "varo/message_box.h"
 
 #include <QCoreApplication>
+#include <QAbstractButton>
 #include <QMap>
 #include <QSettings>
 
@@ -45,12 +46,17 @@ bool ask_for_application_restart_if_language_changed(QWidget* parent, const QStr
 {
     if (get_language_suffix(QStringLiteral("lang")) == previous)
         return false;
-    const auto answer = message_box::question(
-        parent, QObject::tr("Application language changed"),
-        QObject::tr("The application language has been changed.\nThe application needs to be "
-                    "restarted to use the new language."),
-        QObject::tr("Continue working"), QObject::tr("Quit now"), QMessageBox::Yes);
-    if (answer != QMessageBox::No)
+    message_box box(QMessageBox::Question, QObject::tr("Application language changed"),
+                    QObject::tr("The application language has been changed.\nThe application needs "
+                                "to be restarted to use the new language."),
+                    QMessageBox::NoButton, parent);
+    box.prepare_buttons(QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    box.button(QMessageBox::Yes)->setText(QObject::tr("Continue working"));
+    box.button(QMessageBox::No)->setText(QObject::tr("Quit now"));
+    // Escape and the close button would otherwise mean the only No button:
+    // only a click on "Quit now" quits.
+    box.setEscapeButton(box.button(QMessageBox::Yes));
+    if (box.exec_logged() != QMessageBox::No)
         return false;
     QCoreApplication::quit();
     return true;

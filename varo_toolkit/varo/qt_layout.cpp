@@ -147,6 +147,12 @@ void layout::add_(cell c, unsigned column, unsigned row, bool internal)
 
 void layout::recalc_spannings()
 {
+    write_placeholders();
+    fill_uncovered();
+}
+
+void layout::write_placeholders()
+{
     cell placeholder;
     placeholder.spanned = true;
     bool placed = false;
@@ -165,10 +171,16 @@ void layout::recalc_spannings()
     }
     if (!placed)
         delete placeholder.background();
+}
+
+// One pass over the grid: an empty cell covers no further position, so
+// filling one never calls for another pass.
+void layout::fill_uncovered()
+{
     for (std::size_t column = 0; column < column_widths.size(); ++column) {
         for (std::size_t row = 0; row < row_heights.size(); ++row) {
             if (!cells.count({static_cast<int>(column), static_cast<int>(row)}))
-                add_(cell(), static_cast<unsigned>(column), static_cast<unsigned>(row), false);
+                add_(cell(), static_cast<unsigned>(column), static_cast<unsigned>(row), true);
         }
     }
 }
@@ -220,8 +232,15 @@ QLayoutItem* layout::itemAt(int index) const
     return nullptr;
 }
 
-QLayoutItem* layout::takeAt(int)
+// QLayout::removeWidget asks again until the widget is gone, so the cell is
+// emptied in place; the layout still gives no item away.
+QLayoutItem* layout::takeAt(int index)
 {
+    if (auto* taken = static_cast<cell*>(itemAt(index))) {
+        forget({taken->column, taken->row});
+        taken->content_widget = nullptr;
+        taken->spanned = false;
+    }
     return nullptr;
 }
 

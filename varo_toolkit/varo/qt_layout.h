@@ -55,6 +55,8 @@ private:
     void skip_occupied();
     void store(cell c, int column, int row);
     void forget(cell_position position);
+    void write_placeholders();
+    void fill_uncovered();
     void cover(int column, int row);
     void adopt(QWidget* widget) const;
     void track(QWidget* background);

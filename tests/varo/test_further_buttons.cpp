@@ -357,10 +357,3 @@ TEST(button_dark_round, rounded_box_with_the_flat_rules)
 }
 
 }
-
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

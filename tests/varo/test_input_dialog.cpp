@@ -421,10 +421,3 @@ TEST(input_dialog, flat_style_switch_gives_every_getter_the_flat_look)
 }
 
 }
-
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

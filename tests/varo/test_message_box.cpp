@@ -2,7 +2,6 @@
 
 #include "modal.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -291,11 +290,4 @@ TEST_F(verbose_box, logs_nothing_while_clear)
     EXPECT_TRUE(logged.isEmpty());
 }
 
-}
-
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

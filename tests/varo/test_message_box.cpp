@@ -1,5 +1,6 @@
 #include "varo/message_box.h"
 
+#include "message_capture.h"
 #include "modal.h"
 
 #include <QLabel>
@@ -249,23 +250,11 @@ TEST(message_box, a_box_closed_without_a_click_answers_cancel)
     }
 }
 
-QStringList logged;
-
-void record_message(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type == QtDebugMsg)
-        logged << message;
-}
-
 class verbose_box : public ::testing::Test {
 protected:
-    verbose_box() { previous = qInstallMessageHandler(record_message); logged.clear(); }
-    ~verbose_box() override
-    {
-        qInstallMessageHandler(previous);
-        varo::message_box::verbose = false;
-    }
-    QtMessageHandler previous = nullptr;
+    ~verbose_box() override { varo::message_box::verbose = false; }
+
+    const message_capture log;
 };
 
 TEST_F(verbose_box, logs_title_text_and_the_clicked_button)
@@ -278,8 +267,8 @@ TEST_F(verbose_box, logs_title_text_and_the_clicked_button)
     run([] { return varo::message_box::information(nullptr, "T", "X", QMessageBox::Ok,
                                                    QMessageBox::NoButton); },
         QMessageBox::NoButton);
-    EXPECT_EQ(logged, (QStringList{"MessageBox \"Übersicht\" \"Convert \"a\"?\": Convert All",
-                                   "MessageBox \"T\" \"X\": Cancel"}));
+    EXPECT_EQ(log.texts(QtDebugMsg), (QStringList{"MessageBox \"Übersicht\" \"Convert \"a\"?\": Convert All",
+                                                 "MessageBox \"T\" \"X\": Cancel"}));
 }
 
 TEST_F(verbose_box, logs_nothing_while_clear)
@@ -287,7 +276,7 @@ TEST_F(verbose_box, logs_nothing_while_clear)
     run([] { return varo::message_box::information(nullptr, "T", "X", QMessageBox::Ok,
                                                    QMessageBox::NoButton); },
         QMessageBox::Ok);
-    EXPECT_TRUE(logged.isEmpty());
+    EXPECT_TRUE(log.texts(QtDebugMsg).isEmpty());
 }
 
 }

@@ -10,6 +10,7 @@
 
 #include "log_rules.h"
 #include "message_capture.h"
+#include "qstring_printer.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,11 +28,6 @@
 #include <vector>
 
 using namespace conversion;
-
-void PrintTo(QString const& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 void PrintTo(QPoint const& point, std::ostream* out)
 {

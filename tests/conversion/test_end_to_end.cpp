@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -149,13 +148,4 @@ TEST(create_costyle, takes_the_grayscale_flag_from_convert_to_grayscale)
         EXPECT_EQ(xml.contains(QStringLiteral("<E K=\"BwRed\" V=\"20.000000\"/>")), c.grayscale) << label;
         EXPECT_EQ(xml.contains(QStringLiteral("K=\"BwDarkHue\"")), c.grayscale) << label;
     }
-}
-
-int main(int argc, char** argv)
-{
-    QCoreApplication::setOrganizationName(QStringLiteral("Harlune"));
-    QCoreApplication::setApplicationName(QStringLiteral("Kestova"));
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

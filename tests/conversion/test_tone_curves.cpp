@@ -11,13 +11,11 @@
 #include "log_rules.h"
 #include "message_capture.h"
 #include "qstring_printer.h"
+#include "settings_sandbox.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
@@ -633,11 +631,8 @@ QString style_value(QString const& xml, QString const& key)
 
 TEST_F(tone_curve_stage, whole_example_through_create_costyle)
 {
-    QTemporaryDir settings_dir;
-    ASSERT_TRUE(settings_dir.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_dir.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_dir.path());
-    QSettings().setValue(QStringLiteral("colorspace"), QStringLiteral("raw"));
+    settings_sandbox sandbox;
+    sandbox.set(QStringLiteral("colorspace"), QStringLiteral("raw"));
 
     lightroom_importer importer = make_importer(example_master, example_red, {}, {});
     importer.name = QStringLiteral("Curves");
@@ -650,13 +645,4 @@ TEST_F(tone_curve_stage, whole_example_through_create_costyle)
     EXPECT_EQ(style_value(xml, QStringLiteral("Name")), QStringLiteral("Curves"));
 }
 
-}
-
-int main(int argc, char** argv)
-{
-    QCoreApplication::setOrganizationName(QStringLiteral("Harlune"));
-    QCoreApplication::setApplicationName(QStringLiteral("Kestova"));
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

@@ -4,6 +4,7 @@
 
 #include "message_capture.h"
 #include "qstring_printer.h"
+#include "settings_sandbox.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -220,12 +221,8 @@ TEST(help_pages, are_small_dark_pages_with_a_heading_and_two_linking_paragraphs)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QTemporaryDir settings;
+    const settings_sandbox settings;
     QTemporaryDir temp;
-    QCoreApplication::setOrganizationName("Harlune");
-    QCoreApplication::setApplicationName("Kestova");
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     temp_folder = temp.path();
     qputenv("TMPDIR", temp_folder.toUtf8());
     ::testing::InitGoogleTest(&argc, argv);

@@ -2,13 +2,13 @@
 
 #include "modal.h"
 #include "recording_translator.h"
+#include "settings_sandbox.h"
 
 #include <QApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QProcess>
 #include <QSettings>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -20,14 +20,6 @@ namespace {
 // A child run of this executable answers get_language_suffix for the system
 // language of its environment, which a process reads only once.
 const char* const child_mode = "VARO_TEST_PRINT_LANGUAGE_SUFFIX";
-
-void isolate_settings(const QString& folder)
-{
-    QCoreApplication::setOrganizationName("Harlune");
-    QCoreApplication::setApplicationName("Kestova");
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
-}
 
 QString suffix_on_a_system_of(const QString& locale, bool stored_empty)
 {
@@ -196,8 +188,7 @@ TEST_F(language_test, quit_now_tells_the_application_to_quit)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QTemporaryDir settings;
-    isolate_settings(settings.path());
+    const settings_sandbox settings;
     const QByteArray mode = qgetenv(child_mode);
     if (!mode.isEmpty()) {
         if (mode == "empty")

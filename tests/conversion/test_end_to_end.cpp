@@ -1,13 +1,13 @@
 #include "conversion/costyle_writer.h"
 #include "conversion/lightroom_importer.h"
 
+#include "preset_by_suffix.h"
 #include "qstring_printer.h"
 #include "settings_sandbox.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -16,16 +16,6 @@
 namespace {
 
 QString const masked_uuid = QStringLiteral("XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX");
-
-lightroom_importer read_preset(QString const& path)
-{
-    lightroom_importer importer;
-    if (QFileInfo(path).suffix().toLower() == QLatin1String("xmp"))
-        importer.read_xmp(path);
-    else
-        importer.read_lrpreset(path);
-    return importer;
-}
 
 QString convert(lightroom_importer const& importer, QString const& colorspace)
 {
@@ -82,7 +72,8 @@ class whole_style : public ::testing::TestWithParam<preset_case> {};
 TEST_P(whole_style, matches_the_checked_in_style)
 {
     preset_case const& c = GetParam();
-    lightroom_importer const importer = read_preset(QString::fromUtf8(c.preset));
+    lightroom_importer importer;
+    ASSERT_TRUE(read_preset_by_suffix(importer, QString::fromUtf8(c.preset))) << c.preset;
     ASSERT_FALSE(importer.settings.isEmpty()) << c.preset;
     expect_same_style(mask_uuid(convert(importer, QString::fromUtf8(c.colorspace))),
                       read_expected(QString::fromUtf8(c.expected)));
@@ -111,8 +102,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(dot_notation_template, reads_what_the_style_relies_on)
 {
-    lightroom_importer const importer =
-        read_preset(QStringLiteral(KESTOVA_FIXTURES "/dot_notation/dusty_legacy.lrtemplate"));
+    lightroom_importer importer;
+    ASSERT_TRUE(
+        read_preset_by_suffix(importer, QStringLiteral(KESTOVA_FIXTURES "/dot_notation/dusty_legacy.lrtemplate")));
     EXPECT_EQ(importer.name, QStringLiteral("\"Dusty & Faded\""));
     EXPECT_EQ(importer.settings.value(QStringLiteral("Brightness")), QStringLiteral("+40"));
     EXPECT_EQ(importer.settings.value(QStringLiteral("CameraProfile")), QStringLiteral("\"Adobe"));

@@ -10,6 +10,7 @@
 
 #include "log_rules.h"
 #include "message_capture.h"
+#include "preset_by_suffix.h"
 #include "qstring_printer.h"
 #include "settings_sandbox.h"
 
@@ -601,10 +602,8 @@ TEST_F(tone_curve_stage, real_presets_convert_in_every_colorspace)
     for (QString const& path : files) {
         lightroom_importer importer;
         try {
-            if (path.endsWith(QLatin1String(".xmp")))
-                importer.read_xmp(path);
-            else
-                importer.read_lrpreset(path);
+            if (!read_preset_by_suffix(importer, path))
+                continue;
         } catch (std::runtime_error const&) {
             continue;
         }

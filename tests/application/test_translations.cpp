@@ -18,6 +18,7 @@
 #include "varo/language.h"
 #include "varo/message_handler.h"
 
+#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>

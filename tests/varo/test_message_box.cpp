@@ -1,7 +1,7 @@
 #include "varo/message_box.h"
 
 #include "message_capture.h"
-#include "modal.h"
+#include "modal_script.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -50,19 +50,21 @@ box_view view_of(QMessageBox* box)
     return view;
 }
 
-// Runs `show` while a timer records the box and clicks `answer` (or, for
+// Runs `show` while a script records the box and clicks `answer` (or, for
 // NoButton, closes the box without a click).
 std::pair<box_view, button> run(std::function<button()> show, button answer)
 {
     box_view view;
-    when_box([&view, answer](QMessageBox* box) {
-        view = view_of(box);
+    modal_script script;
+    script.answer_as<QMessageBox>([&view, answer](QMessageBox& box) {
+        view = view_of(&box);
         if (answer == QMessageBox::NoButton)
-            box->done(-1);
+            box.done(-1);
         else
-            box->button(answer)->click();
+            box.button(answer)->click();
     });
-    const button result = show();
+    button result = QMessageBox::NoButton;
+    run_answered(script, [&] { result = show(); });
     return {view, result};
 }
 
@@ -233,19 +235,21 @@ TEST(message_box, a_box_closed_without_a_click_answers_cancel)
 {
     const struct {
         const char* name;
-        std::function<void(QMessageBox*)> close;
+        std::function<void(QMessageBox&)> close;
     } closers[] = {
-        {"done(-1)", [](QMessageBox* box) { box->done(-1); }},
-        {"reject", [](QMessageBox* box) { box->reject(); }},
+        {"done(-1)", [](QMessageBox& box) { box.done(-1); }},
+        {"reject", [](QMessageBox& box) { box.reject(); }},
     };
     for (const auto& closer : closers) {
         for (const QMessageBox::StandardButtons buttons :
              {QMessageBox::StandardButtons(QMessageBox::Ok), QMessageBox::Yes | QMessageBox::No}) {
-            when_box(closer.close);
-            EXPECT_EQ(varo::message_box::question(nullptr, "T", "X", buttons,
-                                                  QMessageBox::NoButton),
-                      QMessageBox::Cancel)
-                << closer.name;
+            modal_script script;
+            script.answer_as<QMessageBox>(closer.close);
+            button answer = QMessageBox::NoButton;
+            run_answered(script, [&] {
+                answer = varo::message_box::question(nullptr, "T", "X", buttons, QMessageBox::NoButton);
+            });
+            EXPECT_EQ(answer, QMessageBox::Cancel) << closer.name;
         }
     }
 }

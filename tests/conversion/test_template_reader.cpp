@@ -4,6 +4,7 @@
 
 #include "importer_views.h"
 #include "message_capture.h"
+#include "preset_corpus.h"
 #include "qstring_printer.h"
 
 #include <QDir>
@@ -58,7 +59,7 @@ QString fixture(char const* name)
 
 QString corpus_file(char const* name)
 {
-    return QStringLiteral(KESTOVA_CORPUS "/lrtemplate/") + QString::fromUtf8(name);
+    return preset_corpus::path(QStringLiteral("lrtemplate/") + QString::fromUtf8(name));
 }
 
 // ---- tokens ----
@@ -522,6 +523,7 @@ struct corpus_case {
 
 TEST(TemplateCorpus, ReadsRealTemplates)
 {
+    SKIP_WITHOUT_PRESET_CORPUS();
     std::vector<corpus_case> const cases = {
         {"jolt__curve_deepContrast_01.lrtemplate", "curve_deepContrast_01", "ParametricHighlightSplit", "75",
          {{0, 12}, {28, 24}, {86, 90}, {255, 255}}},
@@ -548,6 +550,7 @@ TEST(TemplateCorpus, ReadsRealTemplates)
 
 TEST(TemplateCorpus, DeepContrastIsReadExactly)
 {
+    SKIP_WITHOUT_PRESET_CORPUS();
     lightroom_importer importer;
     importer.read_lrpreset(corpus_file("jolt__curve_deepContrast_01.lrtemplate"));
     setting_list const expected = {
@@ -576,6 +579,7 @@ TEST(TemplateCorpus, DeepContrastIsReadExactly)
 
 TEST(TemplateCorpus, LocalCorrectionArraysAreSkipped)
 {
+    SKIP_WITHOUT_PRESET_CORPUS();
     lightroom_importer importer;
     importer.read_lrpreset(corpus_file("derryl__samplePreset.lrtemplate"));
     EXPECT_FALSE(importer.settings.contains(QStringLiteral("CorrectionAmount")));
@@ -587,7 +591,8 @@ TEST(TemplateCorpus, LocalCorrectionArraysAreSkipped)
 
 TEST(TemplateCorpus, EveryTemplateReadsWithItsTitle)
 {
-    QDir const dir(QStringLiteral(KESTOVA_CORPUS "/lrtemplate"));
+    SKIP_WITHOUT_PRESET_CORPUS();
+    QDir const dir(preset_corpus::path(QStringLiteral("lrtemplate")));
     QStringList const files = dir.entryList({QStringLiteral("*.lrtemplate")}, QDir::Files, QDir::Name);
     ASSERT_FALSE(files.isEmpty());
     for (QString const& file : files) {
@@ -612,6 +617,7 @@ void expect_returns_or_throws_runtime_error(lightroom_importer& importer, QStrin
 
 TEST(TemplateBadInput, TruncatedRealTemplatesNeverMisbehave)
 {
+    SKIP_WITHOUT_PRESET_CORPUS();
     QFile file(corpus_file("jolt__usa_baker_01.lrtemplate"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     QString const text = QString::fromUtf8(file.readAll());

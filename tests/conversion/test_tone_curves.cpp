@@ -11,6 +11,7 @@
 #include "log_rules.h"
 #include "message_capture.h"
 #include "preset_by_suffix.h"
+#include "preset_corpus.h"
 #include "qstring_printer.h"
 #include "settings_sandbox.h"
 
@@ -592,10 +593,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(tone_curve_stage, real_presets_convert_in_every_colorspace)
 {
-    QDir const corpus(QStringLiteral(KESTOVA_CORPUS));
+    SKIP_WITHOUT_PRESET_CORPUS();
     QStringList files;
     for (QString const& folder : QStringList{QStringLiteral("lrtemplate"), QStringLiteral("xmp")}) {
-        for (QFileInfo const& file : QDir(corpus.filePath(folder)).entryInfoList(QDir::Files))
+        for (QFileInfo const& file : QDir(preset_corpus::path(folder)).entryInfoList(QDir::Files))
             files.append(file.filePath());
     }
     int with_curves = 0;

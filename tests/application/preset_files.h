@@ -1,11 +1,12 @@
 #pragma once
 
+#include "preset_by_suffix.h"
+
 #include "conversion/costyle_writer.h"
 #include "conversion/lightroom_importer.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QString>
 
@@ -73,10 +74,7 @@ inline QByteArray expected_style(QString const& path)
 {
     static costyle_writer const writer;
     lightroom_importer importer;
-    if (QFileInfo(path).suffix().toLower() == QLatin1String("xmp"))
-        importer.read_xmp(path);
-    else
-        importer.read_lrpreset(path);
+    read_preset_by_suffix(importer, path);
     QString xml;
     writer.create_costyle(importer, xml);
     return masked(xml.toUtf8());

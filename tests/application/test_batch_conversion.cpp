@@ -2,12 +2,12 @@
 // button is clicked and every dialog and question is answered from a timer.
 #include "application_test_main.h"
 #include "main_window.h"
-#include "modal_script.h"
 #include "preset_files.h"
 #include "window_buttons.h"
 #include "zip_reading.h"
 
 #include "message_capture.h"
+#include "modal_script.h"
 #include "qstring_printer.h"
 #include "settings_sandbox.h"
 

@@ -1,9 +1,9 @@
 #include "application_test_main.h"
 #include "dialog_settings.h"
 #include "main_window.h"
-#include "modal_script.h"
 #include "window_buttons.h"
 
+#include "modal_script.h"
 #include "qstring_printer.h"
 #include "settings_sandbox.h"
 

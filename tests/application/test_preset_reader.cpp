@@ -1,7 +1,7 @@
 #include "application_test_main.h"
-#include "modal_script.h"
 #include "preset_reader.h"
 
+#include "modal_script.h"
 #include "qstring_printer.h"
 
 #include "conversion/lightroom_importer.h"

@@ -3,11 +3,11 @@
 // user would see.
 #include "application_test_main.h"
 #include "main_window.h"
-#include "modal_script.h"
 #include "preset_files.h"
 #include "translators.h"
 #include "window_buttons.h"
 
+#include "modal_script.h"
 #include "qstring_printer.h"
 #include "settings_sandbox.h"
 
@@ -18,6 +18,7 @@
 #include "varo/language.h"
 #include "varo/message_handler.h"
 
+#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -105,14 +106,12 @@ void fatal_with_box_report()
 {
     varo::install_qt_message_handler(true, false);
     qSetMessagePattern(QStringLiteral("%{message}"));
-    QTimer::singleShot(50, [] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        std::fprintf(stderr, "box: %s | %s\n", qUtf8Printable(box->windowTitle()), qUtf8Printable(box->text()));
-        box->button(QMessageBox::Ok)->click();
+    modal_script script;
+    script.answer_as<QMessageBox>([](QMessageBox& box) {
+        std::fprintf(stderr, "box: %s | %s\n", qUtf8Printable(box.windowTitle()), qUtf8Printable(box.text()));
+        box.button(QMessageBox::Ok)->click();
     });
-    qFatal("boom");
+    script.run([] { qFatal("boom"); });
 }
 
 TEST_F(translations_death_test, the_fatal_box_stays_english_in_french)

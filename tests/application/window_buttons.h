@@ -2,8 +2,6 @@
 
 #include "modal_script.h"
 
-#include "qstring_printer.h"
-
 #include "varo/button_dark.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +21,5 @@ inline void click_answered(QWidget const& window, QString const& tooltip, modal_
 {
     varo::button_dark* target = button_with_tooltip(window, tooltip);
     ASSERT_NE(target, nullptr) << tooltip.toStdString();
-    script.run([target] { target->click(); });
-    EXPECT_TRUE(script.finished());
-    EXPECT_EQ(script.unexpected(), QStringList());
+    run_answered(script, [target] { target->click(); });
 }

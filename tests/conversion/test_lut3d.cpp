@@ -3,6 +3,9 @@
 #include "conversion/lut_text.h"
 #include "varo/exception.h"
 
+#include "message_capture.h"
+#include "qstring_printer.h"
+
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -27,31 +30,6 @@ QString fixture(char const* name)
 {
     return QStringLiteral(KESTOVA_FIXTURES "/lut/") + QString::fromUtf8(name);
 }
-
-// Collects Qt warnings for the lifetime of the object.
-class warning_capture {
-public:
-    warning_capture() : previous(qInstallMessageHandler(&warning_capture::handle)) { messages().clear(); }
-    ~warning_capture() { qInstallMessageHandler(previous); }
-    warning_capture(warning_capture const&) = delete;
-    warning_capture& operator=(warning_capture const&) = delete;
-
-    static QStringList& messages()
-    {
-        static QStringList list;
-        return list;
-    }
-
-private:
-    static void handle(QtMsgType type, QMessageLogContext const&, QString const& message)
-    {
-        if (type == QtWarningMsg) {
-            messages().append(message);
-        }
-    }
-
-    QtMessageHandler previous;
-};
 
 std::string load_error(QString const& path)
 {
@@ -280,7 +258,7 @@ TEST(lut_lookup, refuses_a_table_without_its_entries)
 
 TEST(load_3dl_lut, reads_and_normalises_a_two_point_table)
 {
-    warning_capture const warnings;
+    message_capture const log;
     lut3d table;
     table.title = "old";
     load_3dl_lut(table, fixture("edge_2.3dl"));
@@ -293,7 +271,7 @@ TEST(load_3dl_lut, reads_and_normalises_a_two_point_table)
     expect_entry(table.entries[2], {0, top, 0, 1});
     expect_entry(table.entries[7], uniform(top));
     // The 4095 line after the last needed entry is never read.
-    EXPECT_TRUE(warning_capture::messages().isEmpty());
+    EXPECT_TRUE(log.texts(QtWarningMsg).isEmpty());
     expect_entry(lut_lookup(table, 255, 255, 255), table.entries.back());
     expect_entry(lut_lookup(table, 0, 0, 0), table.entries.front());
 }
@@ -317,13 +295,13 @@ TEST(load_3dl_lut, normalises_with_the_shaper_minimum)
 
 TEST(load_3dl_lut, warns_about_data_beyond_the_declared_maximum)
 {
-    warning_capture const warnings;
+    message_capture const log;
     lut3d table;
     QString const path = fixture("over_max.3dl");
     load_3dl_lut(table, path);
-    ASSERT_EQ(warning_capture::messages().size(), 1);
-    EXPECT_EQ(warning_capture::messages().front(),
-              path + QStringLiteral(": Actual maximum data value is 4095 which differs from value indicated in file 1023"));
+    EXPECT_EQ(log.texts(QtWarningMsg),
+              QStringList(path + QStringLiteral(": Actual maximum data value is 4095 which differs from value "
+                                                "indicated in file 1023")));
     expect_entry(table.entries[0], {0, 0.5f, 4095.0f / 4096.0f, 1});
 }
 
@@ -413,9 +391,9 @@ std::vector<lut3d const*> loaded_tables(costyle_writer const& writer)
 
 TEST(costyle_writer_tables, constructor_finds_the_embedded_tables)
 {
-    warning_capture const warnings;
+    message_capture const log;
     costyle_writer const writer;
-    EXPECT_TRUE(warning_capture::messages().isEmpty());
+    EXPECT_TRUE(log.texts(QtWarningMsg).isEmpty());
     for (lut3d const* table : loaded_tables(writer)) {
         EXPECT_EQ(table->edge, 17u);
         ASSERT_EQ(table->entries.size(), 4913u);

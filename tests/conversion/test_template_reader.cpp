@@ -3,6 +3,8 @@
 #include "conversion/lrtoken.h"
 
 #include "importer_views.h"
+#include "message_capture.h"
+#include "preset_corpus.h"
 #include "qstring_printer.h"
 
 #include <QDir>
@@ -24,42 +26,6 @@ using namespace conversion;
 
 namespace {
 
-// Collects every log record written while it lives.
-class log_capture {
-public:
-    log_capture()
-    {
-        records().clear();
-        previous = qInstallMessageHandler(&log_capture::collect);
-    }
-    ~log_capture() { qInstallMessageHandler(previous); }
-    log_capture(log_capture const&) = delete;
-    log_capture& operator=(log_capture const&) = delete;
-
-    static std::vector<std::pair<QtMsgType, std::string>>& records()
-    {
-        static std::vector<std::pair<QtMsgType, std::string>> list;
-        return list;
-    }
-
-    std::vector<std::string> of_type(QtMsgType type) const
-    {
-        std::vector<std::string> result;
-        for (auto const& record : records())
-            if (record.first == type)
-                result.push_back(record.second);
-        return result;
-    }
-
-private:
-    static void collect(QtMsgType type, QMessageLogContext const&, QString const& message)
-    {
-        records().emplace_back(type, message.toStdString());
-    }
-
-    QtMessageHandler previous = nullptr;
-};
-
 QString write_file(QTemporaryDir const& dir, QByteArray const& bytes)
 {
     QString const path = dir.filePath(QStringLiteral("preset.lrtemplate"));
@@ -71,7 +37,7 @@ QString write_file(QTemporaryDir const& dir, QByteArray const& bytes)
 
 std::string error_of_regular(QString const& text)
 {
-    log_capture quiet;
+    message_capture quiet;
     lightroom_importer importer;
     try {
         importer.read_regular_lrpreset(text);
@@ -93,7 +59,7 @@ QString fixture(char const* name)
 
 QString corpus_file(char const* name)
 {
-    return QStringLiteral(KESTOVA_CORPUS "/lrtemplate/") + QString::fromUtf8(name);
+    return preset_corpus::path(QStringLiteral("lrtemplate/") + QString::fromUtf8(name));
 }
 
 // ---- tokens ----
@@ -243,7 +209,7 @@ TEST(DotNotationReader, LinesBecomeSettingsAndCurvePoints)
     };
     for (dot_case const& c : cases) {
         SCOPED_TRACE(c.text);
-        log_capture quiet;
+        message_capture quiet;
         lightroom_importer importer;
         importer.read_dot_notation_lrpreset(QString::fromUtf8(c.text));
         EXPECT_EQ(settings_of(importer), c.settings);
@@ -257,18 +223,18 @@ TEST(DotNotationReader, LinesBecomeSettingsAndCurvePoints)
 
 TEST(DotNotationReader, EveryLineWritesOneDebugRecord)
 {
-    log_capture log;
+    message_capture log;
     lightroom_importer importer;
     importer.read_dot_notation_lrpreset(
         QString::fromUtf8("s.value.settings = {}\n\ts.ToneCurvePV2012[1] = 0\n\n\ts.title = \"Grün\""));
-    std::vector<std::string> const expected = {
+    QStringList const expected = {
         "'s.value.settings' -> '{}'",
         "'ToneCurvePV2012[1]' -> '0'",
         "'' -> ''",
         "'title' -> '\"Grün\"'",
     };
-    EXPECT_EQ(log.of_type(QtDebugMsg), expected);
-    EXPECT_EQ(log_capture::records().size(), expected.size());
+    EXPECT_EQ(log.texts(QtDebugMsg), expected);
+    EXPECT_EQ(log.lines().size(), expected.size());
 }
 
 // ---- Lua table ----
@@ -356,7 +322,7 @@ TEST(LuaTableReader, MalformedTextThrows)
 
 TEST(LuaTableReader, EntriesBeforeAnErrorAreKept)
 {
-    log_capture quiet;
+    message_capture quiet;
     lightroom_importer importer;
     EXPECT_THROW(importer.read_regular_lrpreset(QStringLiteral(
                      "s = { a = 1, ToneCurve = { 4, 5, }, ToneCurvePV2012Red = { 1, 2, 3, }, b = 2 }")),
@@ -379,19 +345,19 @@ TEST(LuaTableReader, UnexpectedTokenRecordNamesTheNeighbours)
     };
     for (auto const& c : cases) {
         SCOPED_TRACE(c.first);
-        log_capture log;
+        message_capture log;
         lightroom_importer importer;
         EXPECT_THROW(importer.read_regular_lrpreset(QString::fromUtf8(c.first)), std::runtime_error);
-        EXPECT_EQ(log.of_type(QtCriticalMsg), std::vector<std::string>{c.second});
+        EXPECT_EQ(log.texts(QtCriticalMsg), QStringList(QString::fromStdString(c.second)));
     }
 }
 
 TEST(LuaTableReader, UnsupportedCurveWritesNoRecord)
 {
-    log_capture log;
+    message_capture log;
     lightroom_importer importer;
     EXPECT_THROW(importer.read_regular_lrpreset(QStringLiteral("ToneCurveX = { 1, 2, }")), std::runtime_error);
-    EXPECT_TRUE(log_capture::records().empty());
+    EXPECT_TRUE(log.lines().isEmpty());
 }
 
 QString nested_tables(int depth)
@@ -457,7 +423,7 @@ TEST(TemplateFile, TypicalLuaTableTemplate)
 
 TEST(TemplateFile, DotNotationTemplate)
 {
-    log_capture quiet;
+    message_capture log;
     lightroom_importer importer;
     importer.read_lrpreset(fixture("dot_notation.lrtemplate"));
     setting_list const expected = {
@@ -470,7 +436,7 @@ TEST(TemplateFile, DotNotationTemplate)
     EXPECT_EQ(importer.name, QStringLiteral("\"Cool Matte\""));
     EXPECT_EQ(points_of(importer.tone_curve), (point_list{{0, 20}, {255, 235}}));
     EXPECT_EQ(points_of(importer.tone_curve_blue), (point_list{{0, 12}}));
-    EXPECT_EQ(log_capture::records().size(), 14u);
+    EXPECT_EQ(log.lines().size(), 14);
 }
 
 TEST(TemplateFile, DialectAndEncoding)
@@ -495,7 +461,7 @@ TEST(TemplateFile, DialectAndEncoding)
     ASSERT_TRUE(dir.isValid());
     for (auto const& c : cases) {
         SCOPED_TRACE(c.first.toStdString());
-        log_capture quiet;
+        message_capture quiet;
         lightroom_importer importer;
         importer.read_lrpreset(write_file(dir, c.first));
         EXPECT_EQ(settings_of(importer), c.second);
@@ -508,7 +474,7 @@ TEST(TemplateFile, ErrorLeavesNameUnset)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    log_capture quiet;
+    message_capture quiet;
     lightroom_importer importer;
     try {
         importer.read_lrpreset(write_file(dir, "title = \"T\", x = 1 y"));
@@ -535,13 +501,13 @@ TEST(TemplateFile, UnreadableFileLeavesTheImporterUntouched)
         importer.name = QStringLiteral("before");
         importer.description = QStringLiteral("d");
         importer.tone_curve = {QPoint(1, 2)};
-        log_capture log;
+        message_capture log;
         EXPECT_NO_THROW(importer.read_lrpreset(path));
         EXPECT_EQ(settings_of(importer), (setting_list{{"k", "v"}}));
         EXPECT_EQ(importer.name, QStringLiteral("before"));
         EXPECT_EQ(importer.description, QStringLiteral("d"));
         EXPECT_EQ(points_of(importer.tone_curve), (point_list{{1, 2}}));
-        EXPECT_TRUE(log_capture::records().empty());
+        EXPECT_TRUE(log.lines().isEmpty());
     }
 }
 
@@ -557,6 +523,7 @@ struct corpus_case {
 
 TEST(TemplateCorpus, ReadsRealTemplates)
 {
+    SKIP_WITHOUT_PRESET_CORPUS();
     std::vector<corpus_case> const cases = {
         {"jolt__curve_deepContrast_01.lrtemplate", "curve_deepContrast_01", "ParametricHighlightSplit", "75",
          {{0, 12}, {28, 24}, {86, 90}, {255, 255}}},
@@ -583,6 +550,7 @@ TEST(TemplateCorpus, ReadsRealTemplates)
 
 TEST(TemplateCorpus, DeepContrastIsReadExactly)
 {
+    SKIP_WITHOUT_PRESET_CORPUS();
     lightroom_importer importer;
     importer.read_lrpreset(corpus_file("jolt__curve_deepContrast_01.lrtemplate"));
     setting_list const expected = {
@@ -611,6 +579,7 @@ TEST(TemplateCorpus, DeepContrastIsReadExactly)
 
 TEST(TemplateCorpus, LocalCorrectionArraysAreSkipped)
 {
+    SKIP_WITHOUT_PRESET_CORPUS();
     lightroom_importer importer;
     importer.read_lrpreset(corpus_file("derryl__samplePreset.lrtemplate"));
     EXPECT_FALSE(importer.settings.contains(QStringLiteral("CorrectionAmount")));
@@ -622,7 +591,8 @@ TEST(TemplateCorpus, LocalCorrectionArraysAreSkipped)
 
 TEST(TemplateCorpus, EveryTemplateReadsWithItsTitle)
 {
-    QDir const dir(QStringLiteral(KESTOVA_CORPUS "/lrtemplate"));
+    SKIP_WITHOUT_PRESET_CORPUS();
+    QDir const dir(preset_corpus::path(QStringLiteral("lrtemplate")));
     QStringList const files = dir.entryList({QStringLiteral("*.lrtemplate")}, QDir::Files, QDir::Name);
     ASSERT_FALSE(files.isEmpty());
     for (QString const& file : files) {
@@ -647,10 +617,11 @@ void expect_returns_or_throws_runtime_error(lightroom_importer& importer, QStrin
 
 TEST(TemplateBadInput, TruncatedRealTemplatesNeverMisbehave)
 {
+    SKIP_WITHOUT_PRESET_CORPUS();
     QFile file(corpus_file("jolt__usa_baker_01.lrtemplate"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     QString const text = QString::fromUtf8(file.readAll());
-    log_capture quiet;
+    message_capture quiet;
     int errors = 0;
     for (int length = 0; length <= text.size(); ++length) {
         lightroom_importer importer;
@@ -673,7 +644,7 @@ TEST(TemplateBadInput, RandomBytesNeverMisbehave)
     std::uniform_int_distribution<int> pick(0, int(sizeof(alphabet)) - 2);
     std::uniform_int_distribution<int> byte(0, 255);
     std::bernoulli_distribution any_byte(0.1);
-    log_capture quiet;
+    message_capture quiet;
     for (int round = 0; round < 400; ++round) {
         QByteArray bytes;
         for (int i = length(random); i > 0; --i)

@@ -9,13 +9,15 @@
 #include "conversion/tone_curves.h"
 
 #include "log_rules.h"
+#include "message_capture.h"
+#include "preset_by_suffix.h"
+#include "preset_corpus.h"
+#include "qstring_printer.h"
+#include "settings_sandbox.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
@@ -27,11 +29,6 @@
 
 using namespace conversion;
 
-void PrintTo(QString const& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
 void PrintTo(QPoint const& point, std::ostream* out)
 {
     *out << '(' << point.x() << ',' << point.y() << ')';
@@ -42,57 +39,6 @@ namespace {
 using curve = QVector<QPoint>;
 
 QString const identity_text = QStringLiteral("0.000000,0.000000;1.000000,1.000000");
-
-struct log_line {
-    QtMsgType type;
-    QString text;
-};
-
-std::vector<log_line>* captured_lines = nullptr;
-
-void capture_message(QtMsgType type, QMessageLogContext const&, QString const& text)
-{
-    if (captured_lines)
-        captured_lines->push_back({type, text});
-}
-
-class log_capture {
-public:
-    log_capture()
-    {
-        captured_lines = &lines;
-        previous = qInstallMessageHandler(capture_message);
-    }
-    ~log_capture()
-    {
-        qInstallMessageHandler(previous);
-        captured_lines = nullptr;
-    }
-    log_capture(log_capture const&) = delete;
-    log_capture& operator=(log_capture const&) = delete;
-
-    int count(QtMsgType type, QString const& text) const
-    {
-        int found = 0;
-        for (log_line const& line : lines)
-            found += line.type == type && line.text == text;
-        return found;
-    }
-
-    bool has(QtMsgType type, QString const& fragment) const
-    {
-        for (log_line const& line : lines) {
-            if (line.type == type && line.text.contains(fragment))
-                return true;
-        }
-        return false;
-    }
-
-    std::vector<log_line> lines;
-
-private:
-    QtMessageHandler previous = nullptr;
-};
 
 lightroom_importer make_importer(curve const& master, curve const& red, curve const& green, curve const& blue)
 {
@@ -236,50 +182,50 @@ TEST(inverse_master_map, lists_the_inputs_of_each_output_level)
 
 TEST(compensate_with_rgb_curve, re_expresses_the_channel_against_the_master)
 {
-    log_capture log;
+    message_capture const log;
     curve const compensated =
         compensate_with_rgb_curve(example_red, example_master, build_inverse_master_map(example_master));
     curve const expected{{0, 0}, {61, 73}, {125, 147}, {189, 218}, {255, 287}};
     EXPECT_EQ(compensated, expected);
 
+    QStringList const info = log.texts(QtInfoMsg);
     for (QString const& point : QStringList{"QPoint(159,", "QPoint(191,", "QPoint(223,", "QPoint(255,255)"})
-        EXPECT_TRUE(log.has(QtInfoMsg, QStringLiteral("Removing point ") + point)) << qPrintable(point);
-    EXPECT_EQ(log.count(QtInfoMsg, QStringLiteral("Removing point QPoint(255,255) QPointF(1,1) -> No Y in range")),
+        EXPECT_FALSE(info.filter(QStringLiteral("Removing point ") + point).isEmpty()) << qPrintable(point);
+    EXPECT_EQ(info.count(QStringLiteral("Removing point QPoint(255,255) QPointF(1,1) -> No Y in range")), 1);
+    EXPECT_EQ(info.count(QStringLiteral("Replacing point QPoint(31,43) QPointF(0.121569,0.168627) with "
+                                        "QPoint(61,73) QPointF(0.239216,0.286275)")),
               1);
-    EXPECT_EQ(log.count(QtInfoMsg, QStringLiteral("Replacing point QPoint(31,43) QPointF(0.121569,0.168627) with "
-                                                  "QPoint(61,73) QPointF(0.239216,0.286275)")),
+    EXPECT_EQ(info.count(QStringLiteral("Replacing point QPoint(128,160) QPointF(0.501961,0.627451) with "
+                                        "QPoint(255,287) QPointF(1,1.12549)")),
               1);
-    EXPECT_EQ(log.count(QtInfoMsg, QStringLiteral("Replacing point QPoint(128,160) QPointF(0.501961,0.627451) with "
-                                                  "QPoint(255,287) QPointF(1,1.12549)")),
-              1);
-    EXPECT_TRUE(log.has(QtDebugMsg, QStringLiteral("Removing point QPoint(253,")));
-    EXPECT_TRUE(log.has(QtDebugMsg, QStringLiteral("too close to or beyond the edge")));
+    QStringList const debug = log.texts(QtDebugMsg);
+    EXPECT_FALSE(debug.filter(QStringLiteral("Removing point QPoint(253,")).isEmpty());
+    EXPECT_FALSE(debug.filter(QStringLiteral("too close to or beyond the edge")).isEmpty());
 }
 
 TEST(compensate_with_rgb_curve, writes_no_line_of_a_disabled_level)
 {
     curve const expected{{0, 0}, {61, 73}, {125, 147}, {189, 218}, {255, 287}};
     log_rules const rules(QStringLiteral("default.info=false"));
-    log_capture log;
+    message_capture const log;
     EXPECT_EQ(compensate_with_rgb_curve(example_red, example_master, build_inverse_master_map(example_master)),
               expected);
-    EXPECT_FALSE(log.has(QtInfoMsg, QString()));
-    EXPECT_TRUE(log.has(QtDebugMsg, QStringLiteral("too close to or beyond the edge")));
+    EXPECT_TRUE(log.texts(QtInfoMsg).isEmpty());
+    EXPECT_FALSE(log.texts(QtDebugMsg).filter(QStringLiteral("too close to or beyond the edge")).isEmpty());
 }
 
 TEST(compensate_with_rgb_curve, drops_points_without_a_near_input_level)
 {
-    log_capture log;
+    message_capture const log;
     curve const inverted{{0, 255}, {255, 0}};
     curve const compensated =
         compensate_with_rgb_curve(curve{{0, 0}, {255, 255}}, inverted, build_inverse_master_map(inverted));
     curve const expected{{0, 0},     {32, 32},   {64, 64},   {96, 96},  {128, 128},
                          {160, 160}, {192, 192}, {224, 224}, {255, 255}};
     EXPECT_EQ(compensated, expected);
-    EXPECT_EQ(log.count(QtWarningMsg, QStringLiteral("compensate_with_rgb_curve: Found y:0 with no matching x value")),
-              1);
-    EXPECT_EQ(
-        log.count(QtWarningMsg, QStringLiteral("compensate_with_rgb_curve: Found y:255 with no matching x value")), 1);
+    QStringList const warnings = log.texts(QtWarningMsg);
+    EXPECT_EQ(warnings.count(QStringLiteral("compensate_with_rgb_curve: Found y:0 with no matching x value")), 1);
+    EXPECT_EQ(warnings.count(QStringLiteral("compensate_with_rgb_curve: Found y:255 with no matching x value")), 1);
 }
 
 TEST(compensate_with_rgb_curve, can_leave_a_single_point)
@@ -340,32 +286,33 @@ TEST(correct_curve_range, walks_only_the_shortest_curve)
 
 TEST(shift_master_curve, re_rasters_and_shifts)
 {
-    log_capture log;
+    message_capture const log;
     curve_offsets const shifts{{0, 0, 0, 16, 32}, {0, 61, 125, 189, 255}};
     curve const shifted = shift_master_curve(example_master, shifts);
     EXPECT_EQ(shifted, (curve{{0, 0}, {61, 30}, {125, 62}, {189, 110}, {255, 160}}));
-    EXPECT_EQ(log.count(QtInfoMsg, QStringLiteral("Rastering RGB Curve at QVector(0, 61, 125, 189, 255)")), 1);
-    EXPECT_EQ(log.count(QtInfoMsg, QStringLiteral("Applying offsets QVector(0, 0, 0, 16, 32) to curve "
-                                                  "QVector(QPoint(0,0), QPoint(61,30), QPoint(125,62), "
-                                                  "QPoint(189,94), QPoint(255,128))")),
+    QStringList const info = log.texts(QtInfoMsg);
+    EXPECT_EQ(info.count(QStringLiteral("Rastering RGB Curve at QVector(0, 61, 125, 189, 255)")), 1);
+    EXPECT_EQ(info.count(QStringLiteral("Applying offsets QVector(0, 0, 0, 16, 32) to curve "
+                                        "QVector(QPoint(0,0), QPoint(61,30), QPoint(125,62), "
+                                        "QPoint(189,94), QPoint(255,128))")),
               1);
-    EXPECT_EQ(log.count(QtInfoMsg, QStringLiteral("QVector(QPoint(0,0), QPoint(61,30), QPoint(125,62), "
-                                                  "QPoint(189,110), QPoint(255,160))")),
+    EXPECT_EQ(info.count(QStringLiteral("QVector(QPoint(0,0), QPoint(61,30), QPoint(125,62), "
+                                        "QPoint(189,110), QPoint(255,160))")),
               1);
 }
 
 TEST(shift_master_curve, limits_shifted_levels)
 {
-    log_capture log;
+    message_capture const log;
     curve_offsets const shifts{{-20, 40}, {10, 230}};
     curve const shifted = shift_master_curve(curve{{0, 0}, {255, 255}}, shifts);
     EXPECT_EQ(shifted, (curve{{10, 0}, {230, 255}}));
-    EXPECT_EQ(log.count(QtWarningMsg,
-                        QStringLiteral("Applying offset -20 at QPoint(10,10) is resulting in out of range value -10.")),
+    QStringList const warnings = log.texts(QtWarningMsg);
+    EXPECT_EQ(warnings.count(QStringLiteral("Applying offset -20 at QPoint(10,10) is resulting in out of range "
+                                            "value -10.")),
               1);
-    EXPECT_EQ(log.count(QtWarningMsg,
-                        QStringLiteral("Applying offset 40 at QPoint(230,230) is resulting in out of range "
-                                       "value 270.")),
+    EXPECT_EQ(warnings.count(QStringLiteral("Applying offset 40 at QPoint(230,230) is resulting in out of range "
+                                            "value 270.")),
               1);
 }
 
@@ -390,20 +337,19 @@ TEST(curve_to_string, writes_nothing_for_an_empty_curve)
 
 TEST(curve_to_string, clamps_and_warns_about_out_of_range_points)
 {
-    log_capture log;
+    message_capture const log;
     style_map style;
     curve_to_string(style, QStringLiteral("GradationCurveRed"), curve{{300, 128}, {64, -5}, {INT_MIN, INT_MAX}});
     EXPECT_EQ(style.value(QStringLiteral("GradationCurveRed")),
               QStringLiteral("1.000000,0.501961;0.250980,0.000000;0.000000,1.000000"));
-    EXPECT_EQ(log.count(QtWarningMsg,
-                        QStringLiteral("\"GradationCurveRed\" point QPoint(300,128) is out of range and will be "
-                                       "clamped!")),
+    QStringList const warnings = log.texts(QtWarningMsg);
+    EXPECT_EQ(warnings.count(QStringLiteral("\"GradationCurveRed\" point QPoint(300,128) is out of range and will "
+                                            "be clamped!")),
               1);
-    EXPECT_EQ(log.count(QtWarningMsg,
-                        QStringLiteral("\"GradationCurveRed\" point QPoint(64,-5) is out of range and will be "
-                                       "clamped!")),
+    EXPECT_EQ(warnings.count(QStringLiteral("\"GradationCurveRed\" point QPoint(64,-5) is out of range and will "
+                                            "be clamped!")),
               1);
-    EXPECT_EQ(log.lines.size(), 3u);
+    EXPECT_EQ(log.lines().size(), 3);
 }
 
 TEST(convert_curves_with_lut, sends_points_through_the_identity_table)
@@ -486,7 +432,7 @@ TEST_F(tone_curve_stage, grayscale_master_is_not_damped)
 
 TEST_F(tone_curve_stage, unknown_colorspace_uses_the_identity_table)
 {
-    log_capture log;
+    message_capture const log;
     lightroom_importer const importer = make_importer({}, {{0, 0}, {255, 0}}, {}, {});
     QString const gray_steps = QStringLiteral("0.000000,0.000000;0.121569,0.121569;0.247059,0.247059;"
                                               "0.372549,0.372549;0.498039,0.498039;0.623529,0.623529;"
@@ -495,11 +441,12 @@ TEST_F(tone_curve_stage, unknown_colorspace_uses_the_identity_table)
                                        "0.498039,0.000000;0.623529,0.000000;0.749020,0.000000;0.874510,0.000000;"
                                        "1.000000,0.000000");
     EXPECT_EQ(run(importer, QStringLiteral("Prophoto")), expected_style(red, gray_steps, gray_steps, identity_text));
-    EXPECT_EQ(log.count(QtWarningMsg, QStringLiteral("\"GradationCurveRed\" point QPoint(256,0) is out of range and "
-                                                     "will be clamped!")),
+    QStringList const warnings = log.texts(QtWarningMsg);
+    EXPECT_EQ(warnings.count(QStringLiteral("\"GradationCurveRed\" point QPoint(256,0) is out of range and "
+                                            "will be clamped!")),
               1);
-    EXPECT_EQ(log.count(QtWarningMsg, QStringLiteral("\"GradationCurveGreen\" point QPoint(256,256) is out of range "
-                                                     "and will be clamped!")),
+    EXPECT_EQ(warnings.count(QStringLiteral("\"GradationCurveGreen\" point QPoint(256,256) is out of range "
+                                            "and will be clamped!")),
               1);
 }
 
@@ -542,13 +489,13 @@ QString const master_only_text = QStringLiteral("0.000000,0.000000;0.501961,0.58
 TEST_P(malformed_curves, are_ignored_with_a_warning)
 {
     malformed_case const& c = GetParam();
-    log_capture log;
+    message_capture const log;
     style_map const style = run(make_importer(c.master, c.red, c.green, c.blue), QStringLiteral("raw"));
     style_map expected{{QStringLiteral("Name"), QStringLiteral("kept")}};
     if (!c.written.isEmpty())
         expected = expected_style(c.written[0], c.written[1], c.written[2], c.written[3]);
     EXPECT_EQ(style, expected) << c.name;
-    EXPECT_TRUE(log.has(QtWarningMsg, QLatin1String(c.warning))) << c.name;
+    EXPECT_FALSE(log.texts(QtWarningMsg).filter(QLatin1String(c.warning)).isEmpty()) << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -646,20 +593,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(tone_curve_stage, real_presets_convert_in_every_colorspace)
 {
-    QDir const corpus(QStringLiteral(KESTOVA_CORPUS));
+    SKIP_WITHOUT_PRESET_CORPUS();
     QStringList files;
     for (QString const& folder : QStringList{QStringLiteral("lrtemplate"), QStringLiteral("xmp")}) {
-        for (QFileInfo const& file : QDir(corpus.filePath(folder)).entryInfoList(QDir::Files))
+        for (QFileInfo const& file : QDir(preset_corpus::path(folder)).entryInfoList(QDir::Files))
             files.append(file.filePath());
     }
     int with_curves = 0;
     for (QString const& path : files) {
         lightroom_importer importer;
         try {
-            if (path.endsWith(QLatin1String(".xmp")))
-                importer.read_xmp(path);
-            else
-                importer.read_lrpreset(path);
+            if (!read_preset_by_suffix(importer, path))
+                continue;
         } catch (std::runtime_error const&) {
             continue;
         }
@@ -686,11 +631,8 @@ QString style_value(QString const& xml, QString const& key)
 
 TEST_F(tone_curve_stage, whole_example_through_create_costyle)
 {
-    QTemporaryDir settings_dir;
-    ASSERT_TRUE(settings_dir.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_dir.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_dir.path());
-    QSettings().setValue(QStringLiteral("colorspace"), QStringLiteral("raw"));
+    settings_sandbox sandbox;
+    sandbox.set(QStringLiteral("colorspace"), QStringLiteral("raw"));
 
     lightroom_importer importer = make_importer(example_master, example_red, {}, {});
     importer.name = QStringLiteral("Curves");
@@ -703,13 +645,4 @@ TEST_F(tone_curve_stage, whole_example_through_create_costyle)
     EXPECT_EQ(style_value(xml, QStringLiteral("Name")), QStringLiteral("Curves"));
 }
 
-}
-
-int main(int argc, char** argv)
-{
-    QCoreApplication::setOrganizationName(QStringLiteral("Harlune"));
-    QCoreApplication::setApplicationName(QStringLiteral("Kestova"));
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

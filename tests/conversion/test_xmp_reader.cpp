@@ -3,6 +3,7 @@
 #include "importer_views.h"
 #include "log_rules.h"
 #include "message_capture.h"
+#include "preset_corpus.h"
 #include "qstring_printer.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +30,7 @@ QString fixture(char const* name)
 
 QString corpus(char const* name)
 {
-    return QString::fromUtf8(KESTOVA_CORPUS "/xmp/") + QString::fromUtf8(name);
+    return preset_corpus::path(QStringLiteral("xmp/") + QString::fromUtf8(name));
 }
 
 struct read_outcome {
@@ -383,6 +384,7 @@ TEST(get_curve, keeps_items_of_every_seq_in_document_order)
 
 TEST(read_xmp_corpus, reads_a_real_curve_preset)
 {
+    SKIP_WITHOUT_PRESET_CORPUS();
     read_outcome const read = read_file(corpus("jolt__curve_deepContrast_01.xmp"));
     EXPECT_EQ(read.importer.settings.size(), 25);
     EXPECT_EQ(read.importer.settings.value(QStringLiteral("about")), QString());
@@ -405,6 +407,7 @@ TEST(read_xmp_corpus, reads_a_real_curve_preset)
 
 TEST(read_xmp_corpus, skips_a_nested_look_description)
 {
+    SKIP_WITHOUT_PRESET_CORPUS();
     read_outcome const read = read_file(corpus("peva3__Ilford HP5 Plus.xmp"));
     EXPECT_EQ(read.importer.settings.value(QStringLiteral("UUID")), QStringLiteral("6DF298ECC3A341C0982DB37D152EE016"));
     EXPECT_EQ(read.importer.settings.value(QStringLiteral("Name")), QStringLiteral("06 Ilford HP5 Plus"));
@@ -417,7 +420,8 @@ TEST(read_xmp_corpus, skips_a_nested_look_description)
 
 TEST(read_xmp_corpus, reads_every_real_preset_without_complaint)
 {
-    QDir const dir(QString::fromUtf8(KESTOVA_CORPUS "/xmp"));
+    SKIP_WITHOUT_PRESET_CORPUS();
+    QDir const dir(preset_corpus::path(QStringLiteral("xmp")));
     QStringList const files = dir.entryList({QStringLiteral("*.xmp")}, QDir::Files);
     ASSERT_FALSE(files.isEmpty());
     for (QString const& file : files) {
@@ -541,6 +545,7 @@ TEST(read_xmp_bad_input, reports_bytes_that_are_not_the_declared_encoding)
 
 TEST(read_xmp_bad_input, every_truncation_of_a_real_preset_keeps_what_it_holds)
 {
+    SKIP_WITHOUT_PRESET_CORPUS();
     QString const path = corpus("jolt__curve_deepContrast_01.xmp");
     QByteArray const whole = file_bytes(path);
     read_outcome const full = read_file(path);

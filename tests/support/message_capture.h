@@ -4,24 +4,29 @@
 #include <QStringList>
 #include <QtGlobal>
 
-// Collects the Qt log lines written while it lives, as "<level>: <text>".
+#include <utility>
+#include <vector>
+
+// Collects the Qt log lines written while it lives, in place of their
+// usual output.
 class message_capture {
 public:
-    message_capture() : previous(qInstallMessageHandler(&message_capture::handle)) { lines().clear(); }
-    ~message_capture() { qInstallMessageHandler(previous); }
+    message_capture();
+    ~message_capture();
 
-    static QStringList& lines()
-    {
-        static QStringList collected;
-        return collected;
-    }
+    message_capture(message_capture const&) = delete;
+    message_capture& operator=(message_capture const&) = delete;
+
+    // Every line so far as "<level>: <text>".
+    static QStringList lines();
+    // The texts of the lines of `type`, in their order.
+    static QStringList texts(QtMsgType type);
 
 private:
-    static void handle(QtMsgType type, QMessageLogContext const&, QString const& text)
-    {
-        static char const* const names[] = {"debug", "warning", "critical", "fatal", "info"};
-        lines().append(QString::fromLatin1(names[type]) + QStringLiteral(": ") + text);
-    }
+    using record = std::pair<QtMsgType, QString>;
+
+    static std::vector<record>& records();
+    static void handle(QtMsgType type, QMessageLogContext const&, QString const& text);
 
     QtMessageHandler previous;
 };

@@ -1,22 +1,15 @@
 #pragma once
 
-#include <QCoreApplication>
-#include <QSettings>
+#include <QString>
 #include <QTemporaryDir>
 
-// Gives a test its own settings store, so parallel tests never share one.
+// Gives a test, or a whole test program, its own settings store, so parallel
+// tests never share one and none touches the user's.
 class settings_sandbox {
 public:
-    settings_sandbox()
-    {
-        QCoreApplication::setOrganizationName(QStringLiteral("Harlune"));
-        QCoreApplication::setApplicationName(QStringLiteral("Kestova"));
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
-        QSettings().clear();
-    }
+    settings_sandbox();
 
-    void set(QString const& key, QString const& value) { QSettings().setValue(key, value); }
+    void set(QString const& key, QString const& value);
 
 private:
     QTemporaryDir folder;

@@ -2,6 +2,8 @@
 #include "varo/build_info.h"
 #include "varo/git_version.h"
 
+#include "modal_script.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -14,8 +16,8 @@
 #include <QRegularExpression>
 #include <QShortcut>
 #include <QSysInfo>
-#include <QTimer>
 
+#include <functional>
 
 namespace {
 
@@ -102,35 +104,19 @@ struct shown_box {
     QWidget* parent = nullptr;
 };
 
-// Waits for the modal box, notes what it shows and answers it with its
-// button; its timer dies with it, so nothing fires into a later test.
-class box_answerer {
-public:
-    box_answerer()
-    {
-        timer.setInterval(10);
-        QObject::connect(&timer, &QTimer::timeout, [this] { answer(); });
-        timer.start();
-    }
-
+// Runs `action` while a script notes what the box it opens shows and
+// answers it with its first button.
+shown_box answered(std::function<void()> const& action)
+{
     shown_box seen;
-
-private:
-    void answer()
-    {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        timer.stop();
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.buttons = box->buttons().size();
-        seen.parent = box->parentWidget();
-        box->buttons().first()->click();
-    }
-
-    QTimer timer;
-};
+    modal_script script;
+    script.answer_as<QMessageBox>([&seen](QMessageBox& box) {
+        seen = {box.windowTitle(), box.text(), box.buttons().size(), box.parentWidget()};
+        box.buttons().first()->click();
+    });
+    run_answered(script, action);
+    return seen;
+}
 
 QShortcut* installed_shortcut(QWidget& window)
 {
@@ -140,9 +126,7 @@ QShortcut* installed_shortcut(QWidget& window)
 
 shown_box fire(QWidget& window)
 {
-    box_answerer answerer;
-    emit installed_shortcut(window)->activated();
-    return answerer.seen;
+    return answered([&window] { emit installed_shortcut(window)->activated(); });
 }
 
 QString compiler_line()
@@ -230,11 +214,12 @@ TEST(application_information_box, keys_in_another_window_open_the_box)
     QApplication::setActiveWindow(&other);
     ASSERT_EQ(QApplication::activeWindow(), &other);
 
-    box_answerer answerer;
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);
-    QApplication::sendEvent(&other, &press);
-    EXPECT_EQ(answerer.seen.title, QStringLiteral("Application Information"));
-    EXPECT_EQ(answerer.seen.parent, &main_window);
+    shown_box const seen = answered([&other] {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);
+        QApplication::sendEvent(&other, &press);
+    });
+    EXPECT_EQ(seen.title, QStringLiteral("Application Information"));
+    EXPECT_EQ(seen.parent, &main_window);
 }
 
 }

@@ -5,8 +5,9 @@
 #include "varo/network_report.h"
 
 #include "message_capture.h"
-#include "modal.h"
+#include "modal_script.h"
 #include "recording_translator.h"
+#include "wait_until.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -289,26 +290,30 @@ TEST_F(log_test, save_log_writes_the_report_to_the_desktop)
 
 TEST_F(log_test, the_save_button_reports_where_the_log_went)
 {
-    box_answerer answerer(QMessageBox::Ok);
-    ui.button("Save to disk")->click();
-    ASSERT_EQ(answerer.seen.size(), 1u);
-    EXPECT_EQ(answerer.seen[0].title, "Application logs saved");
+    modal_script script;
+    script.press(QMessageBox::Ok);
+    run_answered(script, [this] { ui.button("Save to disk")->click(); });
+    ASSERT_EQ(script.seen().size(), 1);
+    EXPECT_EQ(script.seen()[0].title, "Application logs saved");
     const QStringList files = QDir(desktop).entryList(QDir::Files);
     ASSERT_EQ(files.size(), 1);
-    EXPECT_EQ(answerer.seen[0].text, "The application logs were saved to\n" + desktop + "/" + files[0]);
-    EXPECT_EQ(answerer.seen[0].buttons, QMessageBox::Ok);
+    EXPECT_EQ(script.seen()[0].text, "The application logs were saved to\n" + desktop + "/" + files[0]);
+    EXPECT_EQ(script.seen()[0].buttons, QMessageBox::Ok);
     QFile::remove(desktop + "/" + files[0]);
 }
 
 TEST_F(log_test, a_log_that_cannot_be_saved_shows_only_the_warning)
 {
     ASSERT_TRUE(QDir(desktop).removeRecursively());
-    box_answerer answerer(QMessageBox::Ok);
-    EXPECT_EQ(log.save_log(), "");
-    ui.button("Save to disk")->click();
+    modal_script script;
+    script.press(QMessageBox::Ok).press(QMessageBox::Ok);
+    run_answered(script, [this] {
+        EXPECT_EQ(log.save_log(), "");
+        ui.button("Save to disk")->click();
+    });
     ASSERT_TRUE(QDir().mkpath(desktop));
-    ASSERT_EQ(answerer.seen.size(), 2u) << "no success box after the warning";
-    for (const seen_box& box : answerer.seen) {
+    ASSERT_EQ(script.seen().size(), 2) << "no success box after the warning";
+    for (const seen_modal& box : script.seen()) {
         EXPECT_EQ(box.title, "Failed to save application logs");
         const QRegularExpression text(
             "^Can't save the application logs to\n" + QRegularExpression::escape(desktop)
@@ -345,14 +350,14 @@ TEST_F(log_test, a_short_write_warns_with_the_byte_counts_and_still_reports_the_
 {
     // Longer than QFile's write buffer, so the write itself fails.
     log.add_data("Kestova", QString(20000, 'x'));
-    std::vector<seen_box> seen;
+    modal_script script;
+    script.press(QMessageBox::Ok).press(QMessageBox::Ok);
     {
         full_desktop full;
-        box_answerer answerer(QMessageBox::Ok);
-        ui.button("Save to disk")->click();
-        seen = answerer.seen;
+        run_answered(script, [this] { ui.button("Save to disk")->click(); });
     }
-    ASSERT_EQ(seen.size(), 2u);
+    const QVector<seen_modal>& seen = script.seen();
+    ASSERT_EQ(seen.size(), 2);
     EXPECT_EQ(seen[0].title, "Failed to save application logs");
     const QRegularExpressionMatch warning =
         QRegularExpression("^Failed to write the complete application logs to\n("
@@ -375,35 +380,33 @@ TEST_F(log_test, a_failed_flush_is_only_logged)
 {
     const full_desktop full;
     const message_capture messages;
-    box_answerer answerer(QMessageBox::Ok);
-    const QString name = log.save_log();
-    EXPECT_TRUE(name.startsWith(desktop + "/Kestova Log ")) << name.toStdString();
-    EXPECT_TRUE(messages.lines().contains("debug: Failed to flush logfile QFile instance."))
-        << messages.lines().join('\n').toStdString();
-    wait_until([] { return false; }, 50);
-    EXPECT_TRUE(answerer.seen.empty());
+    modal_script script;
+    run_answered(script, [this, &messages] {
+        const QString name = log.save_log();
+        EXPECT_TRUE(name.startsWith(desktop + "/Kestova Log ")) << name.toStdString();
+        EXPECT_TRUE(messages.lines().contains("debug: Failed to flush logfile QFile instance."))
+            << messages.lines().join('\n').toStdString();
+        wait_until([] { return false; }, 50);
+    });
 }
 
 TEST_F(log_test, clearing_asks_first_and_only_yes_empties_every_tab)
 {
     log.add_data("Kestova", "main\n");
     log.add_data("Other", "other\n");
-    {
-        box_answerer answerer(QMessageBox::No);
-        ui.button("Clear log")->click();
-        ASSERT_EQ(answerer.seen.size(), 1u);
-        EXPECT_EQ(answerer.seen[0].title, "Clear application logs");
-        EXPECT_EQ(answerer.seen[0].text, "Do you really want to clear the application logs?");
-        EXPECT_EQ(answerer.seen[0].buttons, QMessageBox::Yes | QMessageBox::No);
-        EXPECT_EQ(answerer.seen[0].default_button, QMessageBox::NoButton);
-    }
+    modal_script keep;
+    keep.press(QMessageBox::No);
+    run_answered(keep, [this] { ui.button("Clear log")->click(); });
+    ASSERT_EQ(keep.seen().size(), 1);
+    EXPECT_EQ(keep.seen()[0].title, "Clear application logs");
+    EXPECT_EQ(keep.seen()[0].text, "Do you really want to clear the application logs?");
+    EXPECT_EQ(keep.seen()[0].buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(keep.seen()[0].default_button, QMessageBox::NoButton);
     EXPECT_EQ(ui.shown(0), "main\n");
     EXPECT_EQ(ui.shown(1), "other\n");
-    {
-        box_answerer answerer(QMessageBox::Yes);
-        ui.button("Clear log")->click();
-        ASSERT_EQ(answerer.seen.size(), 1u);
-    }
+    modal_script clear;
+    clear.press(QMessageBox::Yes);
+    run_answered(clear, [this] { ui.button("Clear log")->click(); });
     EXPECT_EQ(ui.shown(0), "");
     EXPECT_EQ(ui.shown(1), "");
     log.add_data("Kestova", "new\n");
@@ -604,10 +607,9 @@ TEST(installed_log, clearing_leaves_text_that_waits_in_the_capture)
 {
     installed_window.window->close();
     std::cout << "still waiting" << std::endl;
-    {
-        box_answerer answerer(QMessageBox::Yes);
-        installed_window.button("Clear log")->click();
-    }
+    modal_script script;
+    script.press(QMessageBox::Yes);
+    script.run([] { installed_window.button("Clear log")->click(); });
     EXPECT_EQ(installed_window.shown(), "");
     varo::application_log::instance()->open_log_window();
     EXPECT_TRUE(wait_until([] { return installed_window.shown() == "still waiting\n"; }))

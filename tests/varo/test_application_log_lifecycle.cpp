@@ -1,6 +1,6 @@
 #include "varo/application_log.h"
 
-#include <QApplication>
+#include <QObject>
 
 #include <gtest/gtest.h>
 
@@ -70,11 +70,4 @@ TEST(application_log_lifecycle, init_installs_once_and_destruction_restores_the_
     std::cerr.rdbuf(real_err);
 }
 
-}
-
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

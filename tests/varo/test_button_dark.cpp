@@ -554,10 +554,3 @@ TEST(button_dark, every_border_image_family_renders_from_the_resources)
 }
 
 }
-
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,6 +1,8 @@
 #include "varo/cpu_x86.h"
 #include "varo/simd_register_text.h"
 
+#include "stream_capture.h"
+
 #include <gtest/gtest.h>
 
 #if defined(__x86_64__)
@@ -13,7 +15,6 @@
 #include <cstring>
 #include <iostream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -27,24 +28,9 @@ enum : int { eax, ebx, ecx, edx };
 constexpr std::int32_t extended_count_leaf = static_cast<std::int32_t>(0x80000000u);
 constexpr std::int32_t extended_leaf = static_cast<std::int32_t>(0x80000001u);
 
-// Points standard output at a string while it lives.
-class stdout_capture {
-public:
-    stdout_capture() : saved(std::cout.rdbuf(buffer.rdbuf())) {}
-    ~stdout_capture() { std::cout.rdbuf(saved); }
-    stdout_capture(stdout_capture const&) = delete;
-    stdout_capture& operator=(stdout_capture const&) = delete;
-
-    std::string text() const { return buffer.str(); }
-
-private:
-    std::ostringstream buffer;
-    std::streambuf* saved;
-};
-
 std::string report_of(cpu_x86 const& detector)
 {
-    stdout_capture capture;
+    stream_capture capture(std::cout);
     detector.print();
     return capture.text();
 }
@@ -131,7 +117,7 @@ TEST(cpu_x86, report_of_this_processor_has_every_label_in_order_and_padded)
 TEST(cpu_x86, print_host_prints_the_report_of_this_processor)
 {
     cpu_x86 const host;
-    stdout_capture capture;
+    stream_capture capture(std::cout);
     cpu_x86::print_host();
     cpu_x86::print_host();
     EXPECT_EQ(capture.text(), expected_report(host) + expected_report(host));
@@ -139,7 +125,7 @@ TEST(cpu_x86, print_host_prints_the_report_of_this_processor)
 
 TEST(cpu_x86, report_line_is_label_then_answer)
 {
-    stdout_capture capture;
+    stream_capture capture(std::cout);
     cpu_x86::print("    SSE         = ", true);
     cpu_x86::print("    x64         = ", false);
     EXPECT_EQ(capture.text(), "    SSE         = Yes\n    x64         = No\n");
@@ -562,7 +548,7 @@ TEST(simd_register_text, print_writes_the_unlabelled_form_and_a_line_feed)
     std::uint32_t const values[] = {8, 7, 6, 5, 4, 3, 2, 1};
     __m256i wide;
     fill(wide, values);
-    stdout_capture capture;
+    stream_capture capture(std::cout);
     FeatureDetector::print_m128i(_mm_setr_epi32(1, 2, 3, 4));
     FeatureDetector::print_m256i(wide);
     EXPECT_EQ(capture.text(),

@@ -6,6 +6,8 @@
 #include "varo/label.h"
 #include "varo/library_entry.h"
 
+#include "modal_script.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -17,7 +19,6 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTextEdit>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <atomic>
@@ -32,34 +33,18 @@ using storage = varo::global_storage<>;
 
 QString const header_style = QStringLiteral("#logobg{ background-image:url(:/gui/button/dark_normal.png);}");
 
-// Runs `inspect` on the next modal dialog of type Dialog, then rejects it;
-// the timer dies with the object, so nothing fires into a later test.
+// Runs `action` while `inspect` sees the one modal dialog of type Dialog it
+// opens, which is then rejected.
 template <typename Dialog>
-class dialog_closer {
-public:
-    explicit dialog_closer(std::function<void(Dialog&)> inspect) : inspect(std::move(inspect))
-    {
-        timer.setInterval(10);
-        QObject::connect(&timer, &QTimer::timeout, [this] { close(); });
-        timer.start();
-    }
-
-    int seen = 0;
-
-private:
-    void close()
-    {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        ++seen;
-        inspect(*dialog);
-        dialog->reject();
-    }
-
-    std::function<void(Dialog&)> inspect;
-    QTimer timer;
-};
+void inspected(std::function<void(Dialog&)> inspect, std::function<void()> const& action)
+{
+    modal_script script;
+    script.answer_as<Dialog>([&inspect](Dialog& dialog) {
+        inspect(dialog);
+        dialog.reject();
+    });
+    run_answered(script, action);
+}
 
 TEST(global_storage, get_answers_the_stored_value_or_the_default)
 {
@@ -328,12 +313,12 @@ TEST_F(about_box, library_link_runs_a_new_library_dialog_each_time)
         dialog.default_3rdparty_libs(r.exiftool, r.image_libraries, r.shipped);
         QStringList names;
         QWidget* parent = nullptr;
-        dialog_closer<varo::dialog_3rd_part_lib_info> closer([&](varo::dialog_3rd_part_lib_info& libraries) {
-            names = entry_names(libraries);
-            parent = libraries.parentWidget();
-        });
-        click(library_link(dialog));
-        EXPECT_EQ(closer.seen, 1);
+        inspected<varo::dialog_3rd_part_lib_info>(
+            [&](varo::dialog_3rd_part_lib_info& libraries) {
+                names = entry_names(libraries);
+                parent = libraries.parentWidget();
+            },
+            [this] { click(library_link(dialog)); });
         EXPECT_EQ(names, r.names);
         EXPECT_EQ(parent, &dialog);
         EXPECT_EQ(dialog.findChildren<varo::dialog_3rd_part_lib_info*>().size(), ++created);
@@ -367,20 +352,16 @@ TEST(dialog_3rd_part_lib_info, exec_fixes_the_size_to_the_hint_each_time)
 {
     varo::dialog_3rd_part_lib_info libraries(nullptr);
     QSize first;
-    {
-        dialog_closer<varo::dialog_3rd_part_lib_info> closer(
-            [&first](varo::dialog_3rd_part_lib_info& shown) { first = shown.size(); });
-        libraries.exec();
-    }
+    inspected<varo::dialog_3rd_part_lib_info>(
+        [&first](varo::dialog_3rd_part_lib_info& shown) { first = shown.size(); },
+        [&libraries] { libraries.exec(); });
     EXPECT_EQ(first, libraries.sizeHint());
     EXPECT_EQ(libraries.minimumSize(), libraries.maximumSize());
     libraries.add_entry({QStringLiteral("More"), QStringLiteral("a\nb\nc\nd"), QString()});
     QSize second;
-    {
-        dialog_closer<varo::dialog_3rd_part_lib_info> closer(
-            [&second](varo::dialog_3rd_part_lib_info& shown) { second = shown.size(); });
-        libraries.exec();
-    }
+    inspected<varo::dialog_3rd_part_lib_info>(
+        [&second](varo::dialog_3rd_part_lib_info& shown) { second = shown.size(); },
+        [&libraries] { libraries.exec(); });
     EXPECT_EQ(second, libraries.sizeHint());
     EXPECT_GT(second.height(), first.height());
 }
@@ -439,11 +420,14 @@ TEST(dialog_about, exec_centered_on_places_the_box_over_the_widget)
     ASSERT_TRUE(QGuiApplication::primaryScreen()->geometry().contains(QRect(expected, dialog.size())));
     QRect shown;
     Qt::WindowModality modality = Qt::NonModal;
-    dialog_closer<varo::dialog_about> closer([&](varo::dialog_about& about) {
-        shown = about.geometry();
-        modality = about.windowModality();
-    });
-    EXPECT_EQ(dialog.exec_centered_on(&window), QDialog::Rejected);
+    int result = QDialog::Accepted;
+    inspected<varo::dialog_about>(
+        [&](varo::dialog_about& about) {
+            shown = about.geometry();
+            modality = about.windowModality();
+        },
+        [&] { result = dialog.exec_centered_on(&window); });
+    EXPECT_EQ(result, QDialog::Rejected);
     EXPECT_EQ(shown.topLeft(), expected);
     EXPECT_EQ(shown.size(), dialog.size());
     EXPECT_EQ(modality, Qt::ApplicationModal);
@@ -456,9 +440,8 @@ TEST(dialog_about, exec_centered_on_leaves_an_off_screen_place_to_the_window_sys
     varo::dialog_about dialog(nullptr, true, header_style, 97, 10);
     QPoint const off_screen = centred_on(window.geometry(), dialog.geometry());
     QRect shown;
-    dialog_closer<varo::dialog_about> closer([&shown](varo::dialog_about& about) { shown = about.geometry(); });
-    dialog.exec_centered_on(&window);
-    EXPECT_EQ(closer.seen, 1);
+    inspected<varo::dialog_about>([&shown](varo::dialog_about& about) { shown = about.geometry(); },
+                                  [&] { dialog.exec_centered_on(&window); });
     EXPECT_NE(shown.topLeft(), off_screen);
 }
 

@@ -6,6 +6,7 @@
 #include "varo/merge_style_sheet.h"
 
 #include "qstring_printer.h"
+#include "wait_until.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,6 @@
 #include <QPainter>
 #include <QTextDocument>
 
-#include <functional>
 #include <vector>
 
 namespace {
@@ -86,18 +86,6 @@ void release(QWidget& widget, QPoint at)
 {
     QMouseEvent event(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(&widget, &event);
-}
-
-bool wait_until(std::function<bool()> const& done, int milliseconds = 2000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > milliseconds)
-            return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
 }
 
 TEST(button, starts_borderless_without_focus)
@@ -356,11 +344,4 @@ TEST(button_dark_round, rounded_box_with_the_flat_rules)
     EXPECT_NE(qobject_cast<varo::button_dark_flat*>(&b), nullptr);
 }
 
-}
-
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

@@ -2,6 +2,10 @@
 
 #include "varo/help_resources.h"
 
+#include "message_capture.h"
+#include "qstring_printer.h"
+#include "settings_sandbox.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -39,14 +43,6 @@ void write(const QString& path, const QString& text)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(text.toUtf8());
-}
-
-QStringList warnings;
-
-void record_warning(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type == QtWarningMsg)
-        warnings << message;
 }
 
 class help_test : public ::testing::Test {
@@ -174,26 +170,22 @@ TEST_F(help_test, a_page_that_cannot_be_written_logs_a_warning_and_opens_nothing
     // A folder in the way can be neither removed as a file nor opened.
     ASSERT_TRUE(QDir().mkpath(copy + "/inside"));
     catcher.urls.clear();
-    warnings.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(record_warning);
+    const message_capture log;
     varo::open_help(":/help/index_%1.html");
-    qInstallMessageHandler(previous);
     QDir(copy).removeRecursively();
     EXPECT_TRUE(catcher.urls.isEmpty());
-    EXPECT_EQ(warnings, QStringList{"Could not write help file \"" + copy + "\""});
+    EXPECT_EQ(log.texts(QtWarningMsg), QStringList{"Could not write help file \"" + copy + "\""});
 }
 
 TEST_F(help_test, a_missing_page_logs_a_warning_and_opens_nothing)
 {
     QSettings().setValue("lang", "de");
-    warnings.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(record_warning);
+    const message_capture log;
     varo::open_help("/nonexistent/page_%1.html");
-    qInstallMessageHandler(previous);
     EXPECT_TRUE(catcher.urls.isEmpty());
-    EXPECT_EQ(warnings, QStringList{"Could not open help file for language \"en\" with template "
-                                    "\"/nonexistent/page_%1.html\" resulting in "
-                                    "\"/nonexistent/page_en.html\""});
+    EXPECT_EQ(log.texts(QtWarningMsg), QStringList{"Could not open help file for language \"en\" with template "
+                                                   "\"/nonexistent/page_%1.html\" resulting in "
+                                                   "\"/nonexistent/page_en.html\""});
 }
 
 TEST(help_pages, are_small_dark_pages_with_a_heading_and_two_linking_paragraphs)
@@ -229,12 +221,8 @@ TEST(help_pages, are_small_dark_pages_with_a_heading_and_two_linking_paragraphs)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QTemporaryDir settings;
+    const settings_sandbox settings;
     QTemporaryDir temp;
-    QCoreApplication::setOrganizationName("Harlune");
-    QCoreApplication::setApplicationName("Kestova");
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     temp_folder = temp.path();
     qputenv("TMPDIR", temp_folder.toUtf8());
     ::testing::InitGoogleTest(&argc, argv);

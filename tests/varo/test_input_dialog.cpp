@@ -1,18 +1,18 @@
 #include "varo/input_dialog.h"
 #include "varo/style_dialog.h"
 
+#include "modal_script.h"
 #include "qstring_printer.h"
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -57,18 +57,16 @@ QString const flat_sheet = QStringLiteral(
 Qt::WindowFlags const asked_flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowContextHelpButtonHint |
                                     Qt::WindowStaysOnTopHint;
 
-// Hands the input dialog to `answer` once it runs; `answer` closes it.
-void when_dialog(std::function<void(QInputDialog&)> answer, int attempts = 300)
+// Runs `ask` while `answer` handles the input dialog it opens; `answer`
+// closes it. What `ask` returned.
+template <class Ask>
+auto answered(std::function<void(QInputDialog&)> answer, Ask ask) -> decltype(ask())
 {
-    QTimer::singleShot(10, [answer, attempts] {
-        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-        if (dialog)
-            answer(*dialog);
-        else if (attempts > 0)
-            when_dialog(answer, attempts - 1);
-        else
-            ADD_FAILURE() << "no input dialog appeared";
-    });
+    modal_script script;
+    script.answer_as<QInputDialog>(std::move(answer));
+    decltype(ask()) result{};
+    run_answered(script, [&] { result = ask(); });
+    return result;
 }
 
 // What the dialog looked like when it was answered.
@@ -138,7 +136,7 @@ TEST(input_dialog, get_double_sets_decimals_range_and_value_and_returns_the_choi
     double minimum = 0;
     double maximum = 0;
     double shown = 0;
-    when_dialog([&](QInputDialog& dialog) {
+    auto const answer = [&](QInputDialog& dialog) {
         seen = look_of(dialog);
         decimals = dialog.doubleDecimals();
         minimum = dialog.doubleMinimum();
@@ -146,10 +144,12 @@ TEST(input_dialog, get_double_sets_decimals_range_and_value_and_returns_the_choi
         shown = dialog.doubleValue();
         dialog.setDoubleValue(-1.25);
         dialog.accept();
-    });
+    };
     bool ok = false;
-    double const value = varo::input_dialog::get_double(&parent, QStringLiteral("Title"), QStringLiteral("Label"),
-                                                        2.5, -3, 7, 2, &ok, asked_flags);
+    double const value = answered(answer, [&] {
+        return varo::input_dialog::get_double(&parent, QStringLiteral("Title"), QStringLiteral("Label"), 2.5, -3, 7,
+                                              2, &ok, asked_flags);
+    });
     expect_framed_look(seen, &parent);
     EXPECT_EQ(decimals, 2);
     EXPECT_EQ(minimum, -3);
@@ -161,13 +161,15 @@ TEST(input_dialog, get_double_sets_decimals_range_and_value_and_returns_the_choi
 
 TEST(input_dialog, get_double_cancelled_returns_the_given_value)
 {
-    when_dialog([](QInputDialog& dialog) {
+    auto const answer = [](QInputDialog& dialog) {
         dialog.setDoubleValue(4);
         dialog.reject();
-    });
+    };
     bool ok = true;
-    EXPECT_EQ(varo::input_dialog::get_double(nullptr, QString(), QString(), 2.5, 0, 10, 1, &ok, Qt::WindowFlags()),
-              2.5);
+    double const value = answered(answer, [&] {
+        return varo::input_dialog::get_double(nullptr, QString(), QString(), 2.5, 0, 10, 1, &ok, Qt::WindowFlags());
+    });
+    EXPECT_EQ(value, 2.5);
     EXPECT_FALSE(ok);
 }
 
@@ -179,7 +181,7 @@ TEST(input_dialog, get_int_sets_range_value_and_step_and_returns_the_choice)
     int maximum = 0;
     int shown = 0;
     int step = 0;
-    when_dialog([&](QInputDialog& dialog) {
+    auto const answer = [&](QInputDialog& dialog) {
         seen = look_of(dialog);
         minimum = dialog.intMinimum();
         maximum = dialog.intMaximum();
@@ -187,10 +189,12 @@ TEST(input_dialog, get_int_sets_range_value_and_step_and_returns_the_choice)
         step = dialog.intStep();
         dialog.setIntValue(40);
         dialog.accept();
-    });
+    };
     bool ok = false;
-    int const value = varo::input_dialog::get_int(&parent, QStringLiteral("Title"), QStringLiteral("Label"), 15, 5,
-                                                  50, 5, &ok, asked_flags);
+    int const value = answered(answer, [&] {
+        return varo::input_dialog::get_int(&parent, QStringLiteral("Title"), QStringLiteral("Label"), 15, 5, 50, 5,
+                                           &ok, asked_flags);
+    });
     expect_framed_look(seen, &parent);
     EXPECT_EQ(minimum, 5);
     EXPECT_EQ(maximum, 50);
@@ -202,11 +206,14 @@ TEST(input_dialog, get_int_sets_range_value_and_step_and_returns_the_choice)
 
 TEST(input_dialog, get_int_cancelled_returns_the_given_value_without_ok)
 {
-    when_dialog([](QInputDialog& dialog) {
+    auto const answer = [](QInputDialog& dialog) {
         dialog.setIntValue(9);
         dialog.reject();
+    };
+    int const value = answered(answer, [] {
+        return varo::input_dialog::get_int(nullptr, QString(), QString(), 3, 0, 10, 1, nullptr, Qt::WindowFlags());
     });
-    EXPECT_EQ(varo::input_dialog::get_int(nullptr, QString(), QString(), 3, 0, 10, 1, nullptr, Qt::WindowFlags()), 3);
+    EXPECT_EQ(value, 3);
 }
 
 QStringList const colours = {QStringLiteral("red"), QStringLiteral("green"), QStringLiteral("blue")};
@@ -219,7 +226,7 @@ TEST(input_dialog, get_item_starts_at_the_current_item_and_returns_the_choice)
     QString shown;
     bool editable = false;
     Qt::InputMethodHints hints;
-    when_dialog([&](QInputDialog& dialog) {
+    auto const answer = [&](QInputDialog& dialog) {
         seen = look_of(dialog);
         items = dialog.comboBoxItems();
         shown = dialog.textValue();
@@ -227,11 +234,12 @@ TEST(input_dialog, get_item_starts_at_the_current_item_and_returns_the_choice)
         hints = dialog.inputMethodHints();
         dialog.setTextValue(QStringLiteral("blue"));
         dialog.accept();
-    });
+    };
     bool ok = false;
-    QString const value =
-        varo::input_dialog::get_item(&parent, QStringLiteral("Title"), QStringLiteral("Label"), colours, 1, true, &ok,
-                                     asked_flags, Qt::ImhNoPredictiveText);
+    QString const value = answered(answer, [&] {
+        return varo::input_dialog::get_item(&parent, QStringLiteral("Title"), QStringLiteral("Label"), colours, 1,
+                                            true, &ok, asked_flags, Qt::ImhNoPredictiveText);
+    });
     expect_framed_look(seen, &parent);
     EXPECT_EQ(items, colours);
     EXPECT_EQ(shown, QStringLiteral("green"));
@@ -256,14 +264,16 @@ TEST(input_dialog, get_item_cancelled_returns_the_initial_text)
     for (item_case const& item : cases) {
         QString shown = QStringLiteral("unset");
         bool editable = true;
-        when_dialog([&](QInputDialog& dialog) {
+        auto const answer = [&](QInputDialog& dialog) {
             shown = dialog.textValue();
             editable = dialog.isComboBoxEditable();
             dialog.reject();
-        });
+        };
         bool ok = true;
-        QString const value = varo::input_dialog::get_item(nullptr, QString(), QString(), colours, item.current, true,
-                                                           &ok, Qt::WindowFlags(), Qt::ImhNone);
+        QString const value = answered(answer, [&] {
+            return varo::input_dialog::get_item(nullptr, QString(), QString(), colours, item.current, true, &ok,
+                                                Qt::WindowFlags(), Qt::ImhNone);
+        });
         EXPECT_EQ(shown, item.initial) << item.current;
         EXPECT_TRUE(editable);
         EXPECT_FALSE(ok);
@@ -279,7 +289,7 @@ TEST(input_dialog, get_multi_line_text_uses_a_plain_text_editor)
     bool has_editor = false;
     QString shown;
     Qt::InputMethodHints hints;
-    when_dialog([&](QInputDialog& dialog) {
+    auto const answer = [&](QInputDialog& dialog) {
         seen = look_of(dialog);
         plain_text = dialog.testOption(QInputDialog::UsePlainTextEditForTextInput);
         has_editor = dialog.findChild<QPlainTextEdit*>() != nullptr;
@@ -287,11 +297,12 @@ TEST(input_dialog, get_multi_line_text_uses_a_plain_text_editor)
         hints = dialog.inputMethodHints();
         dialog.setTextValue(QStringLiteral("two\nlines"));
         dialog.accept();
-    });
+    };
     bool ok = false;
-    QString const value =
-        varo::input_dialog::get_multi_line_text(&parent, QStringLiteral("Title"), QStringLiteral("Label"),
-                                                QStringLiteral("start"), &ok, asked_flags, Qt::ImhDigitsOnly);
+    QString const value = answered(answer, [&] {
+        return varo::input_dialog::get_multi_line_text(&parent, QStringLiteral("Title"), QStringLiteral("Label"),
+                                                       QStringLiteral("start"), &ok, asked_flags, Qt::ImhDigitsOnly);
+    });
     expect_framed_look(seen, &parent);
     EXPECT_TRUE(plain_text);
     EXPECT_TRUE(has_editor);
@@ -303,11 +314,12 @@ TEST(input_dialog, get_multi_line_text_uses_a_plain_text_editor)
 
 TEST(input_dialog, get_multi_line_text_cancelled_returns_empty)
 {
-    when_dialog([](QInputDialog& dialog) { dialog.reject(); });
     bool ok = true;
-    EXPECT_EQ(varo::input_dialog::get_multi_line_text(nullptr, QString(), QString(), QStringLiteral("start"), &ok,
-                                                      Qt::WindowFlags(), Qt::ImhNone),
-              QString());
+    QString const value = answered([](QInputDialog& dialog) { dialog.reject(); }, [&] {
+        return varo::input_dialog::get_multi_line_text(nullptr, QString(), QString(), QStringLiteral("start"), &ok,
+                                                       Qt::WindowFlags(), Qt::ImhNone);
+    });
+    EXPECT_EQ(value, QString());
     EXPECT_FALSE(ok);
 }
 
@@ -326,7 +338,7 @@ TEST(input_dialog, get_text_sets_text_echo_hints_and_button_texts)
     Qt::InputMethodHints hints;
     QString ok_text;
     QString cancel_text;
-    when_dialog([&](QInputDialog& dialog) {
+    auto const answer = [&](QInputDialog& dialog) {
         seen = look_of(dialog);
         shown = dialog.textValue();
         echo = dialog.textEchoMode();
@@ -335,11 +347,13 @@ TEST(input_dialog, get_text_sets_text_echo_hints_and_button_texts)
         cancel_text = button_text(dialog, QDialogButtonBox::Cancel);
         dialog.setTextValue(QStringLiteral("secret"));
         dialog.accept();
-    });
+    };
     bool ok = false;
-    QString const value = varo::input_dialog::get_text(
-        &parent, QStringLiteral("Title"), QStringLiteral("Label"), QLineEdit::Password, QStringLiteral("start"), &ok,
-        asked_flags, Qt::ImhHiddenText, QStringLiteral("Apply"), QStringLiteral("Leave"));
+    QString const value = answered(answer, [&] {
+        return varo::input_dialog::get_text(&parent, QStringLiteral("Title"), QStringLiteral("Label"),
+                                            QLineEdit::Password, QStringLiteral("start"), &ok, asked_flags,
+                                            Qt::ImhHiddenText, QStringLiteral("Apply"), QStringLiteral("Leave"));
+    });
     expect_framed_look(seen, &parent);
     EXPECT_EQ(shown, QStringLiteral("start"));
     EXPECT_EQ(echo, QLineEdit::Password);
@@ -358,16 +372,18 @@ TEST(input_dialog, get_text_with_empty_button_texts_keeps_qts_own)
 
     QString ok_text;
     QString cancel_text;
-    when_dialog([&](QInputDialog& dialog) {
+    auto const answer = [&](QInputDialog& dialog) {
         ok_text = button_text(dialog, QDialogButtonBox::Ok);
         cancel_text = button_text(dialog, QDialogButtonBox::Cancel);
         dialog.setTextValue(QStringLiteral("typed"));
         dialog.reject();
-    });
+    };
     bool ok = true;
-    EXPECT_EQ(varo::input_dialog::get_text(nullptr, QString(), QString(), QLineEdit::Normal, QStringLiteral("start"),
-                                           &ok, Qt::WindowFlags(), Qt::ImhNone, QString(), QString()),
-              QString());
+    QString const value = answered(answer, [&] {
+        return varo::input_dialog::get_text(nullptr, QString(), QString(), QLineEdit::Normal, QStringLiteral("start"),
+                                            &ok, Qt::WindowFlags(), Qt::ImhNone, QString(), QString());
+    });
+    EXPECT_EQ(value, QString());
     EXPECT_FALSE(ok);
     EXPECT_EQ(ok_text, qt_ok);
     EXPECT_EQ(cancel_text, qt_cancel);
@@ -409,22 +425,16 @@ TEST(input_dialog, flat_style_switch_gives_every_getter_the_flat_look)
     int index = 0;
     for (auto const& run_getter : getters) {
         seen_dialog seen;
-        when_dialog([&](QInputDialog& dialog) {
+        modal_script script;
+        script.answer_as<QInputDialog>([&seen](QInputDialog& dialog) {
             seen = look_of(dialog);
             dialog.reject();
         });
-        run_getter();
+        run_answered(script, run_getter);
         EXPECT_EQ(seen.sheet, flat_sheet) << "getter " << index;
         EXPECT_FALSE(seen.flags.testFlag(Qt::WindowContextHelpButtonHint)) << "getter " << index;
         ++index;
     }
 }
 
-}
-
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

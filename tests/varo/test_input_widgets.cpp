@@ -372,10 +372,3 @@ TEST(button_combobox, popup_toggles_the_companion_unless_skipped)
 }
 
 }
-
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,14 +1,18 @@
 #include "varo/language.h"
 
-#include "modal.h"
+#include "modal_script.h"
 #include "recording_translator.h"
+#include "settings_sandbox.h"
+#include "wait_until.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -20,14 +24,6 @@ namespace {
 // A child run of this executable answers get_language_suffix for the system
 // language of its environment, which a process reads only once.
 const char* const child_mode = "VARO_TEST_PRINT_LANGUAGE_SUFFIX";
-
-void isolate_settings(const QString& folder)
-{
-    QCoreApplication::setOrganizationName("Harlune");
-    QCoreApplication::setApplicationName("Kestova");
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
-}
 
 QString suffix_on_a_system_of(const QString& locale, bool stored_empty)
 {
@@ -109,10 +105,11 @@ TEST(language, the_language_map_knows_four_languages)
 TEST_F(language_test, an_unchanged_language_asks_nothing)
 {
     QSettings().setValue("lang", "de");
-    box_answerer answerer(QMessageBox::No);
-    EXPECT_FALSE(varo::ask_for_application_restart_if_language_changed(nullptr, "de"));
-    wait_until([] { return false; }, 50);
-    EXPECT_TRUE(answerer.seen.empty());
+    modal_script script;
+    run_answered(script, [] {
+        EXPECT_FALSE(varo::ask_for_application_restart_if_language_changed(nullptr, "de"));
+        wait_until([] { return false; }, 50);
+    });
 }
 
 TEST_F(language_test, continue_working_keeps_the_application_running)
@@ -120,18 +117,21 @@ TEST_F(language_test, continue_working_keeps_the_application_running)
     QSettings().setValue("lang", "de");
     QWidget parent;
     QWidget* box_parent = nullptr;
-    when_box([&box_parent](QMessageBox* box) {
-        EXPECT_EQ(box->windowTitle(), "Application language changed");
-        EXPECT_EQ(box->text(), "The application language has been changed.\nThe application "
-                               "needs to be restarted to use the new language.");
-        EXPECT_EQ(box->icon(), QMessageBox::Question);
-        EXPECT_EQ(box->button(QMessageBox::Yes)->text(), "Continue working");
-        EXPECT_EQ(box->button(QMessageBox::No)->text(), "Quit now");
-        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Yes));
-        box_parent = box->parentWidget();
-        box->button(QMessageBox::Yes)->click();
+    modal_script script;
+    script.answer_as<QMessageBox>([&box_parent](QMessageBox& box) {
+        EXPECT_EQ(box.windowTitle(), "Application language changed");
+        EXPECT_EQ(box.text(), "The application language has been changed.\nThe application "
+                              "needs to be restarted to use the new language.");
+        EXPECT_EQ(box.icon(), QMessageBox::Question);
+        EXPECT_EQ(box.button(QMessageBox::Yes)->text(), "Continue working");
+        EXPECT_EQ(box.button(QMessageBox::No)->text(), "Quit now");
+        EXPECT_EQ(box.defaultButton(), box.button(QMessageBox::Yes));
+        box_parent = box.parentWidget();
+        box.button(QMessageBox::Yes)->click();
     });
-    EXPECT_FALSE(varo::ask_for_application_restart_if_language_changed(&parent, "en"));
+    run_answered(script, [&parent] {
+        EXPECT_FALSE(varo::ask_for_application_restart_if_language_changed(&parent, "en"));
+    });
     EXPECT_EQ(probe_event_loop(), 5) << "the application was not told to quit";
     EXPECT_EQ(box_parent, &parent);
 }
@@ -140,10 +140,11 @@ TEST_F(language_test, the_question_is_translated_in_the_free_function_context)
 {
     QSettings().setValue("lang", "de");
     recording_translator translator("QObject");
-    box_answerer answerer(QMessageBox::Yes);
-    EXPECT_FALSE(varo::ask_for_application_restart_if_language_changed(nullptr, "en"));
-    ASSERT_EQ(answerer.seen.size(), 1u);
-    EXPECT_EQ(answerer.seen[0].title, "[Application language changed]");
+    modal_script script;
+    script.press(QMessageBox::Yes);
+    run_answered(script, [] { EXPECT_FALSE(varo::ask_for_application_restart_if_language_changed(nullptr, "en")); });
+    ASSERT_EQ(script.seen().size(), 1);
+    EXPECT_EQ(script.seen()[0].title, "[Application language changed]");
     for (const char* text :
          {"Application language changed", "Continue working", "Quit now",
           "The application language has been changed.\nThe application needs to be restarted "
@@ -155,25 +156,28 @@ TEST_F(language_test, escape_or_closing_the_question_keeps_working)
 {
     const struct {
         const char* name;
-        std::function<void(QMessageBox*)> dismiss;
+        std::function<void(QMessageBox&)> dismiss;
     } ways[] = {
         {"Escape",
-         [](QMessageBox* box) {
+         [](QMessageBox& box) {
              QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-             QApplication::sendEvent(box, &escape);
+             QApplication::sendEvent(&box, &escape);
          }},
-        {"close button", [](QMessageBox* box) { box->close(); }},
+        {"close button", [](QMessageBox& box) { box.close(); }},
     };
     QSettings().setValue("lang", "de");
     for (const auto& way : ways) {
         bool still_open = false;
-        when_box([&](QMessageBox* box) {
+        modal_script script;
+        script.answer_as<QMessageBox>([&](QMessageBox& box) {
             way.dismiss(box);
-            still_open = box->isVisible();
+            still_open = box.isVisible();
             if (still_open)
-                box->button(QMessageBox::Yes)->click();
+                box.button(QMessageBox::Yes)->click();
         });
-        EXPECT_FALSE(varo::ask_for_application_restart_if_language_changed(nullptr, "en")) << way.name;
+        run_answered(script, [&way] {
+            EXPECT_FALSE(varo::ask_for_application_restart_if_language_changed(nullptr, "en")) << way.name;
+        });
         EXPECT_FALSE(still_open) << way.name;
         EXPECT_EQ(probe_event_loop(), 5) << way.name << ": the application was not told to quit";
     }
@@ -182,8 +186,9 @@ TEST_F(language_test, escape_or_closing_the_question_keeps_working)
 TEST_F(language_test, quit_now_tells_the_application_to_quit)
 {
     QSettings().setValue("lang", "de");
-    click_when_box(QMessageBox::No);
-    EXPECT_TRUE(varo::ask_for_application_restart_if_language_changed(nullptr, "en"));
+    modal_script script;
+    script.press(QMessageBox::No);
+    run_answered(script, [] { EXPECT_TRUE(varo::ask_for_application_restart_if_language_changed(nullptr, "en")); });
     EXPECT_EQ(probe_event_loop(), -1) << "a told-to-quit application runs no further loops";
 
     // Let the application's own loop take the quit, so later loops run again.
@@ -196,8 +201,7 @@ TEST_F(language_test, quit_now_tells_the_application_to_quit)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QTemporaryDir settings;
-    isolate_settings(settings.path());
+    const settings_sandbox settings;
     const QByteArray mode = qgetenv(child_mode);
     if (!mode.isEmpty()) {
         if (mode == "empty")

@@ -1,8 +1,8 @@
 #include "varo/message_box.h"
 
-#include "modal.h"
+#include "message_capture.h"
+#include "modal_script.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -50,19 +50,21 @@ box_view view_of(QMessageBox* box)
     return view;
 }
 
-// Runs `show` while a timer records the box and clicks `answer` (or, for
+// Runs `show` while a script records the box and clicks `answer` (or, for
 // NoButton, closes the box without a click).
 std::pair<box_view, button> run(std::function<button()> show, button answer)
 {
     box_view view;
-    when_box([&view, answer](QMessageBox* box) {
-        view = view_of(box);
+    modal_script script;
+    script.answer_as<QMessageBox>([&view, answer](QMessageBox& box) {
+        view = view_of(&box);
         if (answer == QMessageBox::NoButton)
-            box->done(-1);
+            box.done(-1);
         else
-            box->button(answer)->click();
+            box.button(answer)->click();
     });
-    const button result = show();
+    button result = QMessageBox::NoButton;
+    run_answered(script, [&] { result = show(); });
     return {view, result};
 }
 
@@ -233,40 +235,30 @@ TEST(message_box, a_box_closed_without_a_click_answers_cancel)
 {
     const struct {
         const char* name;
-        std::function<void(QMessageBox*)> close;
+        std::function<void(QMessageBox&)> close;
     } closers[] = {
-        {"done(-1)", [](QMessageBox* box) { box->done(-1); }},
-        {"reject", [](QMessageBox* box) { box->reject(); }},
+        {"done(-1)", [](QMessageBox& box) { box.done(-1); }},
+        {"reject", [](QMessageBox& box) { box.reject(); }},
     };
     for (const auto& closer : closers) {
         for (const QMessageBox::StandardButtons buttons :
              {QMessageBox::StandardButtons(QMessageBox::Ok), QMessageBox::Yes | QMessageBox::No}) {
-            when_box(closer.close);
-            EXPECT_EQ(varo::message_box::question(nullptr, "T", "X", buttons,
-                                                  QMessageBox::NoButton),
-                      QMessageBox::Cancel)
-                << closer.name;
+            modal_script script;
+            script.answer_as<QMessageBox>(closer.close);
+            button answer = QMessageBox::NoButton;
+            run_answered(script, [&] {
+                answer = varo::message_box::question(nullptr, "T", "X", buttons, QMessageBox::NoButton);
+            });
+            EXPECT_EQ(answer, QMessageBox::Cancel) << closer.name;
         }
     }
 }
 
-QStringList logged;
-
-void record_message(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type == QtDebugMsg)
-        logged << message;
-}
-
 class verbose_box : public ::testing::Test {
 protected:
-    verbose_box() { previous = qInstallMessageHandler(record_message); logged.clear(); }
-    ~verbose_box() override
-    {
-        qInstallMessageHandler(previous);
-        varo::message_box::verbose = false;
-    }
-    QtMessageHandler previous = nullptr;
+    ~verbose_box() override { varo::message_box::verbose = false; }
+
+    const message_capture log;
 };
 
 TEST_F(verbose_box, logs_title_text_and_the_clicked_button)
@@ -279,8 +271,8 @@ TEST_F(verbose_box, logs_title_text_and_the_clicked_button)
     run([] { return varo::message_box::information(nullptr, "T", "X", QMessageBox::Ok,
                                                    QMessageBox::NoButton); },
         QMessageBox::NoButton);
-    EXPECT_EQ(logged, (QStringList{"MessageBox \"Übersicht\" \"Convert \"a\"?\": Convert All",
-                                   "MessageBox \"T\" \"X\": Cancel"}));
+    EXPECT_EQ(log.texts(QtDebugMsg), (QStringList{"MessageBox \"Übersicht\" \"Convert \"a\"?\": Convert All",
+                                                 "MessageBox \"T\" \"X\": Cancel"}));
 }
 
 TEST_F(verbose_box, logs_nothing_while_clear)
@@ -288,14 +280,7 @@ TEST_F(verbose_box, logs_nothing_while_clear)
     run([] { return varo::message_box::information(nullptr, "T", "X", QMessageBox::Ok,
                                                    QMessageBox::NoButton); },
         QMessageBox::Ok);
-    EXPECT_TRUE(logged.isEmpty());
+    EXPECT_TRUE(log.texts(QtDebugMsg).isEmpty());
 }
 
-}
-
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

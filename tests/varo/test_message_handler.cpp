@@ -1,6 +1,7 @@
 #include "varo/message_handler.h"
 #include "varo/timed_line.h"
 
+#include "modal_script.h"
 #include "recording_translator.h"
 #include "stream_capture.h"
 
@@ -9,7 +10,6 @@
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QRegularExpression>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -231,15 +231,13 @@ void fatal_on_the_gui_thread()
 {
     varo::install_qt_message_handler(true, false);
     qSetMessagePattern(QStringLiteral("%{message}"));
-    QTimer::singleShot(50, [] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        std::fprintf(stderr, "box: %s | %s | %d\n", qUtf8Printable(box->windowTitle()),
-                     qUtf8Printable(box->text()), int(box->standardButtons()));
-        box->button(QMessageBox::Ok)->click();
+    modal_script script;
+    script.answer_as<QMessageBox>([](QMessageBox& box) {
+        std::fprintf(stderr, "box: %s | %s | %d\n", qUtf8Printable(box.windowTitle()),
+                     qUtf8Printable(box.text()), int(box.standardButtons()));
+        box.button(QMessageBox::Ok)->click();
     });
-    qFatal("boom");
+    script.run([] { qFatal("boom"); });
 }
 
 void fatal_on_a_worker_thread()

@@ -712,10 +712,3 @@ TEST(qt_cell_position, orders_by_row_then_column)
 }
 
 }
-
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

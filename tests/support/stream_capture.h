@@ -7,16 +7,13 @@
 // Points a standard stream at a string for the lifetime of the capture.
 class stream_capture {
 public:
-    explicit stream_capture(std::ostream& stream)
-        : stream(stream), saved(stream.rdbuf(buffer.rdbuf()))
-    {
-    }
-    ~stream_capture() { stream.rdbuf(saved); }
+    explicit stream_capture(std::ostream& stream);
+    ~stream_capture();
 
     stream_capture(const stream_capture&) = delete;
     stream_capture& operator=(const stream_capture&) = delete;
 
-    std::string text() const { return buffer.str(); }
+    std::string text() const;
 
 private:
     std::ostream& stream;

@@ -80,21 +80,20 @@ void batch_conversion::convert_preset(QString const& path)
 void batch_conversion::report_file_failures() const
 {
     for (failure_group const& group : file_failures.groups()) {
-        QString const text = group.count == 1
-            ? tr("The style %1 could not be written.<br/><br/>Reason: %2")
-                  .arg(emphasis(group.first_subject), group.reason.toHtmlEscaped())
-            : tr("%n styles could not be written, among them %1.<br/><br/>Reason: %2", nullptr, group.count)
-                  .arg(emphasis(group.first_subject), group.reason.toHtmlEscaped());
+        QString const text = group.count == 1 ? tr("The style %1 could not be written.<br/><br/>Reason: %2")
+                                                    .arg(emphasis(group.first_subject), group.reason.toHtmlEscaped())
+                                              : tr("%n styles could not be written, among them %1.<br/><br/>Reason: %2",
+                                                   nullptr, group.count)
+                                                    .arg(emphasis(group.first_subject), group.reason.toHtmlEscaped());
         show_critical(parent, tr("Can't write style"), text);
     }
 }
 
 void batch_conversion::write_pack() const
 {
-    QString const pack_path =
-        QFileDialog::getSaveFileName(parent, tr("Name Capture One Stylepack"),
-                                     setting_text(settings, settings_keys::output_dir) + QLatin1Char('/'),
-                                     tr("Capture One Stylepack(*.costylepack)"));
+    QString const pack_path = QFileDialog::getSaveFileName(
+        parent, tr("Name Capture One Stylepack"), setting_text(settings, settings_keys::output_dir) + QLatin1Char('/'),
+        tr("Capture One Stylepack(*.costylepack)"));
     if (pack_path.isEmpty())
         return;
     // The entries hold the bytes that libzip reads while closing the archive.
@@ -112,16 +111,17 @@ void batch_conversion::report_pack_failures(QString const& pack_path, style_pack
         return;
     }
     for (failure_group const& group : result.add_failures.groups()) {
-        QString const text = group.count == 1
-            ? tr("The style %1 could not be added to the stylepack %2.<br/><br/>libzip: %3")
-                  .arg(emphasis(group.first_subject), pack, group.reason.toHtmlEscaped())
-            : tr("%n styles could not be added to the stylepack %2, among them %1.<br/><br/>libzip: %3",
-                 nullptr, group.count)
-                  .arg(emphasis(group.first_subject), pack, group.reason.toHtmlEscaped());
+        QString const text =
+            group.count == 1
+                ? tr("The style %1 could not be added to the stylepack %2.<br/><br/>libzip: %3")
+                      .arg(emphasis(group.first_subject), pack, group.reason.toHtmlEscaped())
+                : tr("%n styles could not be added to the stylepack %2, among them %1.<br/><br/>libzip: %3", nullptr,
+                     group.count)
+                      .arg(emphasis(group.first_subject), pack, group.reason.toHtmlEscaped());
         show_critical(parent, tr("Can't write stylepack"), text);
     }
     if (!result.written())
-        show_critical(parent, tr("Can't write stylepack"),
-                      tr("The stylepack %1 was not written.<br/><br/>libzip: %2")
-                          .arg(pack, result.close_error.toHtmlEscaped()));
+        show_critical(
+            parent, tr("Can't write stylepack"),
+            tr("The stylepack %1 was not written.<br/><br/>libzip: %2").arg(pack, result.close_error.toHtmlEscaped()));
 }

@@ -52,18 +52,18 @@ dialog_settings::dialog_settings(QSettings* settings, QWidget* parent)
                                  {tr("Stylepack with Category"), QStringLiteral("stylepack_category")}},
                                 settings->value(QStringLiteral("format"), QStringLiteral("separate")).toString(),
                                 QStringLiteral("stylepack_category"));
-    colorspace_box = add_choice_row(
-        this, layout, tr("Color Space"), 220,
-        {{QStringLiteral("RAW"), QStringLiteral("raw")},
-         {QStringLiteral("JPG/TIF/etc. Adobe RGB"), QStringLiteral("adobe")},
-         {QStringLiteral("JPG/TIF/etc. sRGB"), QStringLiteral("srgb")},
-         {QStringLiteral("JPG/TIF/etc. ProPhoto RGB"), QStringLiteral("prophoto")},
-         {QStringLiteral("JPG/TIF/etc. Wide Gamut RGB"), QStringLiteral("widegamut")}},
-        settings->value(QStringLiteral("colorspace"), QStringLiteral("raw")).toString(), QStringLiteral("raw"));
-    language_box = add_choice_row(this, layout, tr("Language"), 120,
-                                  {{QStringLiteral("English"), QStringLiteral("en")},
-                                   {QStringLiteral("Deutsch"), QStringLiteral("de")}},
-                                  varo::get_language_suffix(QStringLiteral("lang")), QStringLiteral("en"));
+    colorspace_box = add_choice_row(this, layout, tr("Color Space"), 220,
+                                    {{QStringLiteral("RAW"), QStringLiteral("raw")},
+                                     {QStringLiteral("JPG/TIF/etc. Adobe RGB"), QStringLiteral("adobe")},
+                                     {QStringLiteral("JPG/TIF/etc. sRGB"), QStringLiteral("srgb")},
+                                     {QStringLiteral("JPG/TIF/etc. ProPhoto RGB"), QStringLiteral("prophoto")},
+                                     {QStringLiteral("JPG/TIF/etc. Wide Gamut RGB"), QStringLiteral("widegamut")}},
+                                    settings->value(QStringLiteral("colorspace"), QStringLiteral("raw")).toString(),
+                                    QStringLiteral("raw"));
+    language_box = add_choice_row(
+        this, layout, tr("Language"), 120,
+        {{QStringLiteral("English"), QStringLiteral("en")}, {QStringLiteral("Deutsch"), QStringLiteral("de")}},
+        varo::get_language_suffix(QStringLiteral("lang")), QStringLiteral("en"));
 
     // Connected only now, so that showing the dialog stores nothing.
     for (varo::combobox* box : {format_box, colorspace_box, language_box})

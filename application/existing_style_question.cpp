@@ -7,9 +7,7 @@
 #include <QFileInfo>
 #include <QtDebug>
 
-existing_style_question::existing_style_question(QWidget* parent) : parent(parent)
-{
-}
+existing_style_question::existing_style_question(QWidget* parent) : parent(parent) {}
 
 bool existing_style_question::may_write(QString const& path)
 {
@@ -28,8 +26,8 @@ bool existing_style_question::ask(QString const& path)
     // Skip is the default, so Return never destroys a file; a closed box skips too.
     switch (varo::message_box::question(
         parent, tr("Style already exists"),
-        tr("The style file %1 already exists.<br/><br/>Do you want to replace it?").arg(emphasis(path)),
-        tr("Replace"), tr("Skip"), tr("Replace All"), tr("Skip All"), QMessageBox::No)) {
+        tr("The style file %1 already exists.<br/><br/>Do you want to replace it?").arg(emphasis(path)), tr("Replace"),
+        tr("Skip"), tr("Replace All"), tr("Skip All"), QMessageBox::No)) {
     case QMessageBox::Yes:
         return true;
     case QMessageBox::YesToAll:

@@ -92,16 +92,15 @@ void MainWindow::setup_layout()
     folder_field->setMinimumWidth(290);
     folder_field->setReadOnly(true);
     folder_field->setToolTip(folder_tooltip);
-    folder_field->setText(settings.value(settings_keys::output_dir.key, settings_keys::output_dir.default_value)
-                              .toString());
+    folder_field->setText(
+        settings.value(settings_keys::output_dir.key, settings_keys::output_dir.default_value).toString());
     inner->addWidget(folder_field, 1, 1);
 
     auto* folder_button = new varo::button_dark(central);
     folder_button->setFixedSize(23, 22);
     folder_button->set_icon(QStringLiteral(":/images/icon_open.png"), -1, -1, hover_colour, normal_colour);
     folder_button->setToolTip(folder_tooltip);
-    connect(folder_button, &QPushButton::clicked, this,
-            [this, folder_field] { choose_output_folder(folder_field); });
+    connect(folder_button, &QPushButton::clicked, this, [this, folder_field] { choose_output_folder(folder_field); });
     inner->addWidget(folder_button, 1, 0);
 
     auto* convert_button = new varo::button_dark(central);
@@ -127,8 +126,8 @@ void MainWindow::setup_top_bar(QGridLayout* grid)
     bar->setContentsMargins(10, 4, 10, 0);
     bar->setSpacing(8);
 
-    auto* settings_button = header_button(header, QStringLiteral(":/images/icon_settings.png"),
-                                          tr("Show settings dialog"));
+    auto* settings_button =
+        header_button(header, QStringLiteral(":/images/icon_settings.png"), tr("Show settings dialog"));
     connect(settings_button, &QPushButton::clicked, this, &MainWindow::show_settings_dialog);
     bar->addWidget(settings_button);
 
@@ -138,13 +137,13 @@ void MainWindow::setup_top_bar(QGridLayout* grid)
     bar->addWidget(logo);
     bar->addStretch(1);
 
-    auto* about_button = header_button(header, QStringLiteral(":/images/icon_about.png"),
-                                       tr("Show information about this program"));
+    auto* about_button =
+        header_button(header, QStringLiteral(":/images/icon_about.png"), tr("Show information about this program"));
     connect(about_button, &QPushButton::clicked, this, &MainWindow::show_about_dialog);
     bar->addWidget(about_button);
 
-    auto* help_button = header_button(header, QStringLiteral(":/images/icon_help.png"),
-                                      tr("Display the help page for this program"));
+    auto* help_button =
+        header_button(header, QStringLiteral(":/images/icon_help.png"), tr("Display the help page for this program"));
     connect(help_button, &QPushButton::clicked, this, &MainWindow::show_help);
     bar->addWidget(help_button);
 }
@@ -177,8 +176,7 @@ void MainWindow::show_settings_dialog()
 
 void MainWindow::show_about_dialog()
 {
-    varo::dialog_about about(this, true, QStringLiteral("#logobg{ background-image:url(:/images/Head.png);}"), 97,
-                             10);
+    varo::dialog_about about(this, true, QStringLiteral("#logobg{ background-image:url(:/images/Head.png);}"), 97, 10);
     about.default_3rdparty_libs(false, false, shipped_libraries());
     about.exec_centered_on(this);
 }

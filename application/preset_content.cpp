@@ -15,15 +15,29 @@ namespace {
 // an XMP preset.
 bool describes_the_file(QString const& key)
 {
-    static QSet<QString> const keys{
-        QStringLiteral("id"), QStringLiteral("internalName"), QStringLiteral("title"), QStringLiteral("type"),
-        QStringLiteral("uuid"), QStringLiteral("version"), QStringLiteral("about"), QStringLiteral("PresetType"),
-        QStringLiteral("Cluster"), QStringLiteral("UUID"), QStringLiteral("SupportsAmount"),
-        QStringLiteral("SupportsColor"), QStringLiteral("SupportsMonochrome"),
-        QStringLiteral("SupportsHighDynamicRange"), QStringLiteral("SupportsNormalDynamicRange"),
-        QStringLiteral("SupportsSceneReferred"), QStringLiteral("SupportsOutputReferred"),
-        QStringLiteral("RequiresRGBTables"), QStringLiteral("CameraModelRestriction"), QStringLiteral("Copyright"),
-        QStringLiteral("ContactInfo"), QStringLiteral("Version"), QStringLiteral("HasSettings")};
+    static QSet<QString> const keys{QStringLiteral("id"),
+                                    QStringLiteral("internalName"),
+                                    QStringLiteral("title"),
+                                    QStringLiteral("type"),
+                                    QStringLiteral("uuid"),
+                                    QStringLiteral("version"),
+                                    QStringLiteral("about"),
+                                    QStringLiteral("PresetType"),
+                                    QStringLiteral("Cluster"),
+                                    QStringLiteral("UUID"),
+                                    QStringLiteral("SupportsAmount"),
+                                    QStringLiteral("SupportsColor"),
+                                    QStringLiteral("SupportsMonochrome"),
+                                    QStringLiteral("SupportsHighDynamicRange"),
+                                    QStringLiteral("SupportsNormalDynamicRange"),
+                                    QStringLiteral("SupportsSceneReferred"),
+                                    QStringLiteral("SupportsOutputReferred"),
+                                    QStringLiteral("RequiresRGBTables"),
+                                    QStringLiteral("CameraModelRestriction"),
+                                    QStringLiteral("Copyright"),
+                                    QStringLiteral("ContactInfo"),
+                                    QStringLiteral("Version"),
+                                    QStringLiteral("HasSettings")};
     // Unindented dot-notation lines keep their whole path, such as s.id.
     QString const name = key.section(QLatin1Char('.'), -1);
     return name.isEmpty() || keys.contains(name);
@@ -31,8 +45,8 @@ bool describes_the_file(QString const& key)
 
 bool holds_a_setting(lightroom_importer const& importer)
 {
-    if (!importer.tone_curve.isEmpty() || !importer.tone_curve_red.isEmpty()
-        || !importer.tone_curve_green.isEmpty() || !importer.tone_curve_blue.isEmpty())
+    if (!importer.tone_curve.isEmpty() || !importer.tone_curve_red.isEmpty() || !importer.tone_curve_green.isEmpty()
+        || !importer.tone_curve_blue.isEmpty())
         return true;
     for (auto setting = importer.settings.constBegin(); setting != importer.settings.constEnd(); ++setting)
         if (!describes_the_file(setting.key()))

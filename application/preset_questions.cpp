@@ -48,13 +48,13 @@ bool preset_questions::accept(lightroom_importer const& importer, preset_flags c
 bool preset_questions::skipped_silently(preset_flags const& flags) const
 {
     return (flags.white_balance && skip_all_white_balance) || (flags.unsupported && skip_all_unsupported)
-        || (flags.calibration && skip_all_calibration);
+           || (flags.calibration && skip_all_calibration);
 }
 
 bool preset_questions::ask(bool& ask_flag, bool& skip_all_flag, QString const& title, QString const& text)
 {
-    switch (varo::message_box::question(parent, title, text, convert_text, skip_text, convert_all_text,
-                                        skip_all_text, QMessageBox::Yes)) {
+    switch (varo::message_box::question(parent, title, text, convert_text, skip_text, convert_all_text, skip_all_text,
+                                        QMessageBox::Yes)) {
     case QMessageBox::YesToAll:
         ask_flag = false;
         return true;

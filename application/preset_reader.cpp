@@ -63,7 +63,7 @@ void preset_reader::report_parse_error(QWidget* parent, QFileInfo const& file, Q
 
 void preset_reader::report_unopenable(QWidget* parent, QFileInfo const& file, QString const& reason)
 {
-    QString const text = tr("Your preset %1 can't be opened.<br/><br/>Error: %2")
-                             .arg(emphasis(file.fileName()), reason.toHtmlEscaped());
+    QString const text =
+        tr("Your preset %1 can't be opened.<br/><br/>Error: %2").arg(emphasis(file.fileName()), reason.toHtmlEscaped());
     varo::message_box::critical(parent, tr("Can't read preset"), text, QMessageBox::Ok, QMessageBox::NoButton);
 }

@@ -19,12 +19,11 @@ bool write_style_file(QString const& path, QString const& xml, QString& reason)
         qInfo("Wrote '%s'", qUtf8Printable(path));
         return true;
     }
-    qWarning("Error writing '%s': Only wrote %d of %d bytes", qUtf8Printable(path), int(written),
-             int(bytes.size()));
+    qWarning("Error writing '%s': Only wrote %d of %d bytes", qUtf8Printable(path), int(written), int(bytes.size()));
     reason = file.error() == QFileDevice::NoError
-        ? QCoreApplication::translate("MainWindow", "Only %1 of %2 bytes were written.")
-              .arg(written)
-              .arg(bytes.size())
-        : file.errorString();
+                 ? QCoreApplication::translate("MainWindow", "Only %1 of %2 bytes were written.")
+                       .arg(written)
+                       .arg(bytes.size())
+                 : file.errorString();
     return false;
 }

@@ -15,7 +15,7 @@ QString style_names::claim(QString const& base_name)
         name = base_name + QStringLiteral(" (%1)").arg(number) + suffix;
     used.insert(name.toCaseFolded());
     if (name != base_name + suffix)
-        qInfo("The style name '%s' is already used in this run; using '%s'",
-              qUtf8Printable(base_name + suffix), qUtf8Printable(name));
+        qInfo("The style name '%s' is already used in this run; using '%s'", qUtf8Printable(base_name + suffix),
+              qUtf8Printable(name));
     return name;
 }

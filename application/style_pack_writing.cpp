@@ -21,8 +21,8 @@ void add_entry(zip_t* archive, int index, style_pack_entry const& entry, write_f
 {
     QByteArray const name = entry.name.toUtf8();
     qDebug("Key %i: '%s' -> '%s'", index, entry.key.toUtf8().constData(), name.constData());
-    zip_source_t* source = zip_source_buffer_create(entry.data.constData(), zip_uint64_t(entry.data.size()), 0,
-                                                    nullptr);
+    zip_source_t* source =
+        zip_source_buffer_create(entry.data.constData(), zip_uint64_t(entry.data.size()), 0, nullptr);
     if (zip_file_add(archive, name.constData(), source, ZIP_FL_ENC_UTF_8) < 0) {
         QString const reason = QString::fromUtf8(zip_strerror(archive));
         qWarning("libzip zip_file_add error: %s", qUtf8Printable(reason));

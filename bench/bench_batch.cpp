@@ -44,8 +44,7 @@ batch_folders const& folders()
         for (int n = 0; n < batch_size; ++n) {
             QFileInfo const preset(presets.at(n % presets.size()));
             QString const number = QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
-            QString const name =
-                QStringLiteral("%1 %2.%3").arg(preset.completeBaseName(), number, preset.suffix());
+            QString const name = QStringLiteral("%1 %2.%3").arg(preset.completeBaseName(), number, preset.suffix());
             QString const path = result.input + QLatin1Char('/') + name;
             QFile::copy(preset.filePath(), path);
             result.inputs << path;
@@ -78,8 +77,8 @@ void convert_batch(batch_folders const& batch, bool shared_writer)
         writer.check_costyle(white_balance, unsupported, calibration, importer);
         QString xml;
         writer.create_costyle(importer, xml);
-        QString const style_path = batch.output + QLatin1Char('/') + QFileInfo(path).completeBaseName()
-            + QStringLiteral(".costyle");
+        QString const style_path =
+            batch.output + QLatin1Char('/') + QFileInfo(path).completeBaseName() + QStringLiteral(".costyle");
         QString reason;
         write_style_file(style_path, xml, reason);
     }
@@ -110,13 +109,13 @@ void copy_batch(batch_folders const& batch)
 // The log lines are built as the program builds them; `dropped` hands them to
 // a handler that discards them (the measure of earlier figures), otherwise
 // the program's handler writes them to the discarded console.
-void drop_line(QtMsgType, QMessageLogContext const&, QString const&)
-{
-}
+void drop_line(QtMsgType, QMessageLogContext const&, QString const&) {}
 
 class line_sink {
 public:
-    explicit line_sink(bool dropped) : previous(dropped ? qInstallMessageHandler(drop_line) : nullptr), dropped(dropped) {}
+    explicit line_sink(bool dropped) : previous(dropped ? qInstallMessageHandler(drop_line) : nullptr), dropped(dropped)
+    {
+    }
     ~line_sink()
     {
         if (dropped)

@@ -6,9 +6,7 @@
 #include <cstdio>
 #include <iostream>
 
-discarded_console::discarded_console()
-    : saved_out(dup(STDOUT_FILENO)),
-      saved_err(dup(STDERR_FILENO))
+discarded_console::discarded_console() : saved_out(dup(STDOUT_FILENO)), saved_err(dup(STDERR_FILENO))
 {
     std::cout.flush();
     std::fflush(nullptr);

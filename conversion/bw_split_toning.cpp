@@ -94,8 +94,7 @@ toning_colour converted_toning_colour(costyle_writer const& writer, float hue)
 
 float mapped_balance(float balance)
 {
-    static QVector<QPointF> const table{{-100, -100}, {-68, -100}, {-23, -50}, {0, -25},
-                                        {40, 0},      {77, 25},    {100, 75}};
+    static QVector<QPointF> const table{{-100, -100}, {-68, -100}, {-23, -50}, {0, -25}, {40, 0}, {77, 25}, {100, 75}};
     return map_to_points(table, clamp_value(balance, -100, 100));
 }
 
@@ -131,8 +130,7 @@ float tone_factor(float value)
 QString balance_text(multipliers const& channels, float factor)
 {
     return QStringLiteral("%1;%2;%3")
-        .arg(number_text(channels[0] * factor), number_text(channels[1] * factor),
-             number_text(channels[2] * factor));
+        .arg(number_text(channels[0] * factor), number_text(channels[1] * factor), number_text(channels[2] * factor));
 }
 
 void write_bw_toning(style_context& context, split_toning_values const& values, toning_colour const& shadow,

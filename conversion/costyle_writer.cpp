@@ -36,7 +36,7 @@ void register_lookup_tables()
 bool is_grayscale(lightroom_importer const& importer)
 {
     return importer.settings.value(QStringLiteral("ConvertToGrayscale"), QStringLiteral("False")).toLower()
-        == QLatin1String("true");
+           == QLatin1String("true");
 }
 
 void write_name_and_uuid(style_context& context)
@@ -102,11 +102,11 @@ void costyle_writer::check_costyle(bool& white_balance, bool& unsupported, bool&
 {
     auto const& settings = importer.settings;
     white_balance = settings.contains(QStringLiteral("Tint")) || settings.contains(QStringLiteral("IncrementalTint"))
-        || settings.contains(QStringLiteral("Temperature"))
-        || settings.contains(QStringLiteral("IncrementalTemperature"));
+                    || settings.contains(QStringLiteral("Temperature"))
+                    || settings.contains(QStringLiteral("IncrementalTemperature"));
     unsupported = settings.contains(QStringLiteral("RGBTable"));
-    for (auto const* key : {"ShadowTint", "RedHue", "RedSaturation", "GreenHue", "GreenSaturation", "BlueHue",
-                            "BlueSaturation"}) {
+    for (auto const* key :
+         {"ShadowTint", "RedHue", "RedSaturation", "GreenHue", "GreenSaturation", "BlueHue", "BlueSaturation"}) {
         if (conversion::is_nonzero_setting(importer, QLatin1String(key))) {
             calibration = true;
             return;

@@ -6,9 +6,7 @@
 
 namespace rozar {
 
-cSpline::cSpline(std::vector<double>& x_values, std::vector<double>& y_values)
-    : x(x_values)
-    , y(y_values)
+cSpline::cSpline(std::vector<double>& x_values, std::vector<double>& y_values) : x(x_values), y(y_values)
 {
     if (IsInputSane())
         compute_segments();

@@ -3,7 +3,6 @@
 #include "conversion/curve_sampling.h"
 #include "conversion/debug_text.h"
 
-
 #include <algorithm>
 #include <array>
 #include <cmath>

@@ -21,8 +21,7 @@ int table_level(float component)
 
 }
 
-void convert_curves_with_lut(lut3d const& table, QVector<QPoint>& red, QVector<QPoint>& green,
-                             QVector<QPoint>& blue)
+void convert_curves_with_lut(lut3d const& table, QVector<QPoint>& red, QVector<QPoint>& green, QVector<QPoint>& blue)
 {
     int const n = std::min({red.size(), green.size(), blue.size()});
     for (int i = 0; i < n; ++i) {

@@ -20,15 +20,9 @@ public:
     {
     }
 
-    int lowest() const
-    {
-        return std::min({points[0]->y(), points[1]->y(), points[2]->y()});
-    }
+    int lowest() const { return std::min({points[0]->y(), points[1]->y(), points[2]->y()}); }
 
-    int highest() const
-    {
-        return std::max({points[0]->y(), points[1]->y(), points[2]->y()});
-    }
+    int highest() const { return std::max({points[0]->y(), points[1]->y(), points[2]->y()}); }
 
     void lower_by(int amount)
     {

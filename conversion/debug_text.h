@@ -10,8 +10,7 @@
 
 // The context qDebug()/qInfo() give a line at this place; hand it with the
 // finished text to qt_message_output.
-#define KESTOVA_LOG_CONTEXT \
-    QMessageLogContext(QT_MESSAGELOG_FILE, QT_MESSAGELOG_LINE, QT_MESSAGELOG_FUNC, "default")
+#define KESTOVA_LOG_CONTEXT QMessageLogContext(QT_MESSAGELOG_FILE, QT_MESSAGELOG_LINE, QT_MESSAGELOG_FUNC, "default")
 
 namespace conversion {
 

@@ -74,9 +74,9 @@ void hcl_to_rgb_8(int hue, int chroma, int lightness, T& r, T& g, T& b)
     std::int64_t const high_value = l + half;
     std::int64_t const low_value = l - half;
     std::int64_t const position = h % sextant_width;
-    std::int64_t const middle_value = (h / sextant_width) % 2 == 0
-        ? (low_value * (sextant_width - position) + high_value * position) / sextant_width
-        : (high_value * (sextant_width - position) + low_value * position) / sextant_width;
+    std::int64_t const middle_value =
+        (h / sextant_width) % 2 == 0 ? (low_value * (sextant_width - position) + high_value * position) / sextant_width
+                                     : (high_value * (sextant_width - position) + low_value * position) / sextant_width;
 
     T const high = T(to_8_bit(high_value));
     T const low = T(to_8_bit(low_value));

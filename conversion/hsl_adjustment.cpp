@@ -22,8 +22,7 @@ float read_adjustment(hsl_capture const& capture, QString const& key)
 
 }
 
-void hsl_adjustment(hsl_capture const& capture, QString& colour, float* hue, float* saturation,
-                    float* luminance)
+void hsl_adjustment(hsl_capture const& capture, QString& colour, float* hue, float* saturation, float* luminance)
 {
     if (!colour.isEmpty())
         colour[0] = colour[0].toUpper();

@@ -15,7 +15,6 @@ struct hsl_capture {
 
 // Reads the hue, saturation and luminance adjustments of one colour (a
 // lower-case name, capitalised in place); 0 for absent or non-numeric values.
-void hsl_adjustment(hsl_capture const& capture, QString& colour, float* hue, float* saturation,
-                    float* luminance);
+void hsl_adjustment(hsl_capture const& capture, QString& colour, float* hue, float* saturation, float* luminance);
 
 }

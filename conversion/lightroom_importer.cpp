@@ -79,7 +79,8 @@ void lightroom_importer::read_dot_notation_lrpreset(QString const& text)
     int pending_x = 0;
     for (QString const& line : text.split(QLatin1Char('\n'))) {
         dot_notation_line const entry = split_dot_notation_line(line);
-        qCDebug(conversion::default_log, "'%s' -> '%s'", entry.key.toUtf8().constData(), entry.value.toUtf8().constData());
+        qCDebug(conversion::default_log, "'%s' -> '%s'", entry.key.toUtf8().constData(),
+                entry.value.toUtf8().constData());
         if (entry.value == QLatin1String("{}"))
             continue;
         if (!is_curve_element(entry.key)) {

@@ -183,8 +183,8 @@ double piece_value(std::string_view piece, double fallback)
     return double(value);
 }
 
-std::vector<lut3d::entry> read_entries(line_reader& lines, std::size_t needed, std::size_t reserve,
-                                       double declared_max, double& largest)
+std::vector<lut3d::entry> read_entries(line_reader& lines, std::size_t needed, std::size_t reserve, double declared_max,
+                                       double& largest)
 {
     std::vector<lut3d::entry> entries;
     entries.reserve(reserve);

@@ -34,10 +34,7 @@ QVector<QPoint>* curve_for_key(lightroom_importer& importer, QString const& key)
 
 } // namespace
 
-lrparser::lrparser(std::vector<lrtoken> tokens)
-    : tokens(std::move(tokens))
-{
-}
+lrparser::lrparser(std::vector<lrtoken> tokens) : tokens(std::move(tokens)) {}
 
 void lrparser::read_object(lightroom_importer& importer, bool top)
 {

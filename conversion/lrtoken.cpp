@@ -133,8 +133,8 @@ QString lrtoken::token_type_to_name(token_type type)
 QDebug& operator<<(QDebug& debug, lrtoken const& token)
 {
     QDebugStateSaver saver(debug);
-    debug.noquote().nospace() << lrtoken::token_type_to_name(token.type) << "(\"" << token.text << "\", "
-                              << token.value << ')';
+    debug.noquote().nospace() << lrtoken::token_type_to_name(token.type) << "(\"" << token.text << "\", " << token.value
+                              << ')';
     return debug;
 }
 

@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-lut3d::lut3d() : entries(conversion::lut_entry_count(17), entry{0.0f, 0.0f, 0.0f, 0.0f})
-{
-}
+lut3d::lut3d() : entries(conversion::lut_entry_count(17), entry{0.0f, 0.0f, 0.0f, 0.0f}) {}
 
 // direct_cells points into the buffer, so it goes with it.
 lut3d::lut3d(lut3d&& other) noexcept
@@ -43,8 +41,8 @@ void fill_identity_lut(lut3d& table)
         for (std::uint32_t j = 0; j < edge; ++j) {
             for (std::uint32_t k = 0; k < edge; ++k) {
                 table.entries[k + std::size_t(edge) * (j + std::size_t(edge) * i)] = {
-                    std::min(float(k) / last, 1.0f), std::min(float(j) / last, 1.0f),
-                    std::min(float(i) / last, 1.0f), 1.0f};
+                    std::min(float(k) / last, 1.0f), std::min(float(j) / last, 1.0f), std::min(float(i) / last, 1.0f),
+                    1.0f};
             }
         }
     }

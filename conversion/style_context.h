@@ -18,7 +18,11 @@ using style_map = QMap<QString, QString>;
 struct style_context {
     style_context(lightroom_importer const& importer, style_map& style, costyle_writer const& writer,
                   colour_target const& target, bool grayscale)
-        : importer(importer), settings(importer.settings), style(style), writer(writer), target(target),
+        : importer(importer),
+          settings(importer.settings),
+          style(style),
+          writer(writer),
+          target(target),
           grayscale(grayscale)
     {
     }

@@ -112,8 +112,7 @@ void map_setting_linear(conversion::style_context& context, QString const& prese
     float value = 0;
     if (!conversion::setting_number(context, preset_key, value))
         return;
-    context.style[style_key] =
-        conversion::number_text(conversion::linear_map(value, in_min, in_max, out_min, out_max));
+    context.style[style_key] = conversion::number_text(conversion::linear_map(value, in_min, in_max, out_min, out_max));
 }
 
 void copy_setting(conversion::style_context& context, QString const& preset_key, QString const& style_key)

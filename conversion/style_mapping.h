@@ -5,8 +5,7 @@
 namespace conversion {
 
 // Reading preset settings and writing style numbers, shared by all stages.
-QString setting_text(style_context const& context, QString const& preset_key,
-                     QString const& fallback = QString());
+QString setting_text(style_context const& context, QString const& preset_key, QString const& fallback = QString());
 float parse_number(QString const& text, bool* ok = nullptr);
 bool setting_number(style_context const& context, QString const& preset_key, float& value);
 QString number_text(float value);

@@ -94,9 +94,9 @@ void write_luminance_curve(style_context& context, luminance_curve const& curve)
         context.style[key] = QStringLiteral("0.0000,0.0000;1.0000,1.0000");
         return;
     }
-    context.style[key] = QStringLiteral("0.0000,0.0000;0.2000,%1;0.4000,%2;0.6000,%3;0.8000,%4;1.0000,1.0000")
-                             .arg(number_text(curve.p1), number_text(curve.p2), number_text(curve.p3),
-                                  number_text(curve.p4));
+    context.style[key] =
+        QStringLiteral("0.0000,0.0000;0.2000,%1;0.4000,%2;0.6000,%3;0.8000,%4;1.0000,1.0000")
+            .arg(number_text(curve.p1), number_text(curve.p2), number_text(curve.p3), number_text(curve.p4));
 }
 
 void convert_whites(style_context& context)

@@ -7,8 +7,8 @@ namespace conversion {
 void test_legacy(style_context& context)
 {
     context.legacy = false;
-    for (auto const* key : {"Brightness", "Clarity", "Contrast", "Exposure", "FillLight", "HighlightRecovery",
-                            "Shadows"}) {
+    for (auto const* key :
+         {"Brightness", "Clarity", "Contrast", "Exposure", "FillLight", "HighlightRecovery", "Shadows"}) {
         if (context.settings.contains(QLatin1String(key))) {
             context.legacy = true;
             return;

@@ -39,8 +39,7 @@ QVector<QPoint> usable_curve(QVector<QPoint> const& curve, QString const& key)
 {
     if (curve.isEmpty() || is_spline_curve(curve))
         return curve;
-    qWarning() << key << "curve" << curve
-               << "needs two or more points with strictly ascending x values and is ignored";
+    qWarning() << key << "curve" << curve << "needs two or more points with strictly ascending x values and is ignored";
     return {};
 }
 

@@ -12,8 +12,8 @@ namespace {
 // Lightroom's relative temperature -100..100 in kelvin.
 QVector<QPointF> const& incremental_temperatures()
 {
-    static QVector<QPointF> const points{{-100, 2000}, {-75, 2417},  {-50, 2985},  {-25, 3791}, {0, 5500},
-                                         {25, 6957},   {50, 10526},  {75, 18605},  {100, 50000}};
+    static QVector<QPointF> const points{{-100, 2000}, {-75, 2417}, {-50, 2985}, {-25, 3791}, {0, 5500},
+                                         {25, 6957},   {50, 10526}, {75, 18605}, {100, 50000}};
     return points;
 }
 

@@ -46,8 +46,7 @@ curve_child const curve_children[] = {
     {QLatin1String("ToneCurvePV2012"), "ToneCurvePV2012 -> ", &lightroom_importer::tone_curve},
     {QLatin1String("ToneCurve"), "ToneCurvePV2012 -> ", &lightroom_importer::tone_curve},
     {QLatin1String("ToneCurvePV2012Red"), "ToneCurvePV2012Red -> ", &lightroom_importer::tone_curve_red},
-    {QLatin1String("ToneCurvePV2012Green"), "ToneCurvePV2012Green -> ",
-     &lightroom_importer::tone_curve_green},
+    {QLatin1String("ToneCurvePV2012Green"), "ToneCurvePV2012Green -> ", &lightroom_importer::tone_curve_green},
     {QLatin1String("ToneCurvePV2012Blue"), "ToneCurvePV2012Blue -> ", &lightroom_importer::tone_curve_blue},
 };
 

@@ -11,9 +11,7 @@ namespace {
 
 // The readers log every line they read; printing that would be most of the
 // time spent per input.
-void drop_message(QtMsgType, QMessageLogContext const&, QString const&)
-{
-}
+void drop_message(QtMsgType, QMessageLogContext const&, QString const&) {}
 
 // "Adobe" stands for every text that is not one of the five, which selects
 // the identity table.
@@ -33,8 +31,7 @@ fuzz_environment& fuzz_environment::instance()
     return environment;
 }
 
-fuzz_environment::fuzz_environment()
-    : input_path(folder.filePath(QStringLiteral("input")))
+fuzz_environment::fuzz_environment() : input_path(folder.filePath(QStringLiteral("input")))
 {
     qInstallMessageHandler(drop_message);
     QCoreApplication::setOrganizationName(QStringLiteral("Harlune"));

@@ -64,8 +64,8 @@ inline QByteArray read_file(QString const& path)
 // The style's UUID is new on every conversion.
 inline QByteArray masked(QByteArray text)
 {
-    static QRegularExpression const uuid(QStringLiteral(
-        "K=\"UUID\" V=\"[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}\""));
+    static QRegularExpression const uuid(
+        QStringLiteral("K=\"UUID\" V=\"[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}\""));
     return QString::fromUtf8(text).replace(uuid, QStringLiteral("K=\"UUID\" V=\"masked\"")).toUtf8();
 }
 

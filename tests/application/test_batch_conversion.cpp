@@ -82,8 +82,8 @@ TEST_F(batch_conversion_test, separate_writes_one_style_file_per_preset)
 
     modal_script script;
     script
-        .choose_files({QStringLiteral("Café look.xmp"), QStringLiteral("matte.lrtemplate"),
-                       QStringLiteral("my.loud.XMP")})
+        .choose_files(
+            {QStringLiteral("Café look.xmp"), QStringLiteral("matte.lrtemplate"), QStringLiteral("my.loud.XMP")})
         .press(QMessageBox::Yes);
     convert(script);
 
@@ -193,8 +193,7 @@ TEST_F(batch_conversion_test, questions_decide_per_flag)
                        QStringLiteral("4_cal.xmp"), QStringLiteral("5_lut.xmp"), QStringLiteral("6_wb_lut.xmp")})
         .press(QMessageBox::No,
                [&button_texts](QMessageBox* box) {
-                   for (auto button :
-                        {QMessageBox::Yes, QMessageBox::No, QMessageBox::YesToAll, QMessageBox::NoToAll})
+                   for (auto button : {QMessageBox::Yes, QMessageBox::No, QMessageBox::YesToAll, QMessageBox::NoToAll})
                        button_texts.append(box->button(button)->text());
                    EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Yes));
                })
@@ -367,8 +366,8 @@ TEST_F(batch_conversion_test, presets_of_one_name_give_numbered_files)
     QString const second = preset(QStringLiteral("look.lrtemplate"), lua_preset(QStringLiteral("Look template")));
     QString const third =
         preset(QStringLiteral("LOOK.XMP"), xmp_preset(QStringLiteral("Loud"), QStringLiteral("crs:Vibrance=\"+9\"")));
-    QString const numbered =
-        preset(QStringLiteral("look (2).xmp"), xmp_preset(QStringLiteral("Numbered"), QStringLiteral("crs:Clarity2012=\"5\"")));
+    QString const numbered = preset(QStringLiteral("look (2).xmp"),
+                                    xmp_preset(QStringLiteral("Numbered"), QStringLiteral("crs:Clarity2012=\"5\"")));
     message_capture messages;
 
     modal_script script;
@@ -519,9 +518,8 @@ TEST_F(batch_conversion_test, presets_without_settings_are_reported_and_not_conv
         QString const prefix = QStringLiteral("Your preset %1 can't be processed by Kestova.")
                                    .arg(emphasised(QString::fromLatin1(cases[i].name)));
         EXPECT_TRUE(box.text.startsWith(prefix)) << box.text.toStdString();
-        QString const reason = cases[i].reason.isEmpty()
-            ? QStringLiteral("XML error in line 2, column ")
-            : cases[i].reason.toHtmlEscaped();
+        QString const reason = cases[i].reason.isEmpty() ? QStringLiteral("XML error in line 2, column ")
+                                                         : cases[i].reason.toHtmlEscaped();
         EXPECT_TRUE(box.text.contains(QStringLiteral("<br/><br/>Error: ") + reason)) << box.text.toStdString();
     }
     EXPECT_EQ(QDir(output.path()).entryList(QDir::Files), QStringList(QStringLiteral("malformed_inside.costyle")));

@@ -19,10 +19,7 @@ namespace {
 class dialog_settings_test : public ::testing::Test {
 protected:
     // The boxes in the order of the rows: format, colour space, language.
-    QList<varo::combobox*> boxes(dialog_settings const& dialog) const
-    {
-        return dialog.findChildren<varo::combobox*>();
-    }
+    QList<varo::combobox*> boxes(dialog_settings const& dialog) const { return dialog.findChildren<varo::combobox*>(); }
 
     QString current(dialog_settings const& dialog, int row) const
     {
@@ -136,7 +133,7 @@ TEST_F(dialog_settings_test, is_a_fixed_dark_dialog_without_buttons)
     dialog_settings dialog(&settings, nullptr);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Settings"));
     EXPECT_EQ(dialog.styleSheet(), QStringLiteral("QDialog{background-color:rgb(47,47,47); color:rgb(198,213,210);}"
-                             "QComboBox{color:rgb(198,213,210);}"));
+                                                  "QComboBox{color:rgb(198,213,210);}"));
     Qt::WindowFlags const flags = dialog.windowFlags();
     EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
     EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));

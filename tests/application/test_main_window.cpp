@@ -41,8 +41,7 @@ public slots:
     void open(QUrl const& url) { urls.append(url); }
 };
 
-QString const folder_tooltip =
-    QStringLiteral("Select the folder where the converted Lightroom presets will be saved.");
+QString const folder_tooltip = QStringLiteral("Select the folder where the converted Lightroom presets will be saved.");
 
 class main_window_test : public ::testing::Test {
 protected:
@@ -122,9 +121,8 @@ TEST_F(main_window_test, lays_out_the_header_and_the_folder_row)
                              "background-color:rgb(47,47,47);}"));
     auto* header = window->findChild<QWidget*>(QStringLiteral("header"));
     ASSERT_NE(header, nullptr);
-    EXPECT_EQ(header->styleSheet(),
-              QStringLiteral("#header{margin-top: 4px;background-image: "
-                             "url(:/images/head_small_dark_without_shadow.png);}"));
+    EXPECT_EQ(header->styleSheet(), QStringLiteral("#header{margin-top: 4px;background-image: "
+                                                   "url(:/images/head_small_dark_without_shadow.png);}"));
     EXPECT_EQ(header->minimumHeight(), 42);
     EXPECT_EQ(header->maximumHeight(), 42);
     EXPECT_EQ(header->layout()->contentsMargins(), QMargins(10, 4, 10, 0));
@@ -165,9 +163,9 @@ TEST_F(main_window_test, uses_the_embedded_fonts_and_images)
     EXPECT_TRUE(QFontDatabase().families().contains(QStringLiteral("FreeSans")));
     EXPECT_EQ(QApplication::font().family(), QStringLiteral("FreeSans"));
     EXPECT_EQ(QApplication::font().pointSize(), 12);
-    for (char const* name : {"icon_open.png", "icon_convert.png", "icon_settings.png", "icon_about.png",
-                             "icon_help.png", "logo_small.png", "logo.png", "Head.png",
-                             "head_small_dark_without_shadow.png", "FreeSans.ttf", "FreeSansBold.ttf"})
+    for (char const* name :
+         {"icon_open.png", "icon_convert.png", "icon_settings.png", "icon_about.png", "icon_help.png", "logo_small.png",
+          "logo.png", "Head.png", "head_small_dark_without_shadow.png", "FreeSans.ttf", "FreeSansBold.ttf"})
         EXPECT_TRUE(QFile::exists(QStringLiteral(":/images/") + QLatin1String(name))) << name;
     EXPECT_EQ(QImage(QStringLiteral(":/images/logo_small.png")).size(), QSize(354, 27));
     EXPECT_EQ(QImage(QStringLiteral(":/images/Head.png")).height(), 97);
@@ -203,7 +201,8 @@ TEST_F(main_window_test, a_language_change_asks_for_a_restart_after_the_dialog)
             ASSERT_NE(dialog, nullptr);
             dialog->findChildren<varo::combobox*>()[2]->setCurrentIndex(1);
             dialog->grab().save(QCoreApplication::applicationDirPath() + QStringLiteral("/dialog_settings_open.png"));
-            QMetaObject::invokeMethod(dialog, [dialog] { dialog->reject(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                dialog, [dialog] { dialog->reject(); }, Qt::QueuedConnection);
         })
         .press(QMessageBox::Yes, [&restart_asked_while_open](QMessageBox* box) {
             restart_asked_while_open = qobject_cast<dialog_settings*>(box->parentWidget()) != nullptr;
@@ -225,7 +224,8 @@ TEST_F(main_window_test, an_unchanged_language_asks_nothing)
         for (auto* box : dialog->findChildren<varo::combobox*>())
             EXPECT_EQ(box->palette().color(QPalette::Text), QColor(198, 213, 210));
         dialog->findChildren<varo::combobox*>()[0]->setCurrentIndex(2);
-        QMetaObject::invokeMethod(dialog, [dialog] { dialog->reject(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            dialog, [dialog] { dialog->reject(); }, Qt::QueuedConnection);
     });
     click(QStringLiteral("Show settings dialog"), script);
     EXPECT_EQ(QSettings().value(QStringLiteral("format")).toString(), QStringLiteral("stylepack_category"));
@@ -237,8 +237,8 @@ TEST_F(main_window_test, the_about_button_shows_the_about_box)
     script.then([](QWidget* window) {
         EXPECT_NE(qobject_cast<varo::dialog_about*>(window), nullptr);
         window->grab().save(QCoreApplication::applicationDirPath() + QStringLiteral("/dialog_about.png"));
-        QMetaObject::invokeMethod(window, [window] { qobject_cast<QDialog*>(window)->reject(); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            window, [window] { qobject_cast<QDialog*>(window)->reject(); }, Qt::QueuedConnection);
     });
     click(QStringLiteral("Show information about this program"), script);
 }
@@ -257,8 +257,8 @@ TEST_F(main_window_test, qts_own_dialogs_keep_dark_text)
             if (label->palette().color(QPalette::WindowText).lightness() > background.lightness() - 100)
                 light.append(label->text());
         }
-        QMetaObject::invokeMethod(window, [window] { qobject_cast<QDialog*>(window)->reject(); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            window, [window] { qobject_cast<QDialog*>(window)->reject(); }, Qt::QueuedConnection);
     });
     click(folder_tooltip, script);
     EXPECT_GT(labels, 0);
@@ -279,7 +279,8 @@ TEST_F(main_window_test, the_library_dialog_lists_what_the_program_ships_with_it
         .then([](QWidget* window) {
             auto* link = window->findChild<varo::clickable_label*>();
             ASSERT_NE(link, nullptr);
-            QMetaObject::invokeMethod(link, [link] { emit link->clicked(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                link, [link] { emit link->clicked(); }, Qt::QueuedConnection);
         })
         .then([&](QWidget* window) {
             for (auto* label : window->findChildren<QLabel*>())
@@ -287,12 +288,12 @@ TEST_F(main_window_test, the_library_dialog_lists_what_the_program_ships_with_it
                     names.append(label->text());
             for (auto* licence : window->findChildren<QTextEdit*>())
                 licences.append(licence->toPlainText());
-            QMetaObject::invokeMethod(window, [window] { qobject_cast<QDialog*>(window)->reject(); },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                window, [window] { qobject_cast<QDialog*>(window)->reject(); }, Qt::QueuedConnection);
         })
         .then([](QWidget* window) {
-            QMetaObject::invokeMethod(window, [window] { qobject_cast<QDialog*>(window)->reject(); },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                window, [window] { qobject_cast<QDialog*>(window)->reject(); }, Qt::QueuedConnection);
         });
     click(QStringLiteral("Show information about this program"), script);
 

@@ -137,17 +137,17 @@ TEST_F(translations_test, the_about_dialog_labels_its_rows_in_the_language)
         char const* link;
         char const* libraries;
     } const cases[] = {
-        {"de", "Über", "Version:", "Webseite:",
-         "Klicke hier um Informationen über Bibliotheken von Drittanbietern zu erhalten"},
-        {"fr", "À propos", "Version :", "Site internet :",
-         "Cliquez ici pour obtenir des informations sur la bibliothèque tierce"},
+        {"de", "Über",
+         "Version:", "Webseite:", "Klicke hier um Informationen über Bibliotheken von Drittanbietern zu erhalten"},
+        {"fr", "À propos",
+         "Version :", "Site internet :", "Cliquez ici pour obtenir des informations sur la bibliothèque tierce"},
         {"en", "About", "Version:", "Webseite:", "Click here for 3rd party library information"},
     };
     for (auto const& row : cases) {
         SCOPED_TRACE(row.lang);
         start(QString::fromLatin1(row.lang));
-        varo::dialog_about const dialog(nullptr, true, QStringLiteral("#logobg{ background-image:url(:/images/Head.png);}"),
-                                        97, 10);
+        varo::dialog_about const dialog(nullptr, true,
+                                        QStringLiteral("#logobg{ background-image:url(:/images/Head.png);}"), 97, 10);
         QStringList texts;
         for (auto* label : dialog.findChildren<QLabel*>())
             texts.append(label->text());
@@ -188,11 +188,11 @@ TEST_F(main_window_translations_test, the_main_window_is_german_in_german)
     for (auto* button : window.findChildren<varo::button_dark*>())
         tooltips.append(button->toolTip());
     tooltips.sort();
-    EXPECT_EQ(tooltips, QStringList({QStringLiteral("Ausgabeordner für konvertierte Lightroom Presets wählen."),
-                                     QStringLiteral("Die Hilfeseite für dieses Programm anzeigen"),
-                                     QStringLiteral("Einstellungen anzeigen"),
-                                     QStringLiteral("Informationen über die Anwendung anzeigen"),
-                                     german_convert_tooltip}));
+    EXPECT_EQ(tooltips,
+              QStringList({QStringLiteral("Ausgabeordner für konvertierte Lightroom Presets wählen."),
+                           QStringLiteral("Die Hilfeseite für dieses Programm anzeigen"),
+                           QStringLiteral("Einstellungen anzeigen"),
+                           QStringLiteral("Informationen über die Anwendung anzeigen"), german_convert_tooltip}));
     QStringList labels;
     for (auto* label : window.findChildren<QLabel*>())
         labels.append(label->text());
@@ -236,7 +236,8 @@ TEST_F(main_window_translations_test, the_pack_dialog_filter_stays_english_in_ge
 {
     start(QStringLiteral("de"));
     sandbox.set(QStringLiteral("format"), QStringLiteral("stylepack"));
-    ASSERT_TRUE(write_file(input.filePath(QStringLiteral("plain.xmp")), xmp_preset(QStringLiteral("Plain"), QString())));
+    ASSERT_TRUE(
+        write_file(input.filePath(QStringLiteral("plain.xmp")), xmp_preset(QStringLiteral("Plain"), QString())));
     QString title;
     QStringList filters;
     modal_script script;
@@ -316,10 +317,7 @@ struct catalogue_entry {
     QString context;
     QString source;
 
-    bool operator==(catalogue_entry const& other) const
-    {
-        return context == other.context && source == other.source;
-    }
+    bool operator==(catalogue_entry const& other) const { return context == other.context && source == other.source; }
 };
 
 void PrintTo(catalogue_entry const& entry, std::ostream* out)
@@ -370,9 +368,9 @@ std::vector<catalogue_entry> untranslated_entries(QString const& path)
 TEST(german_catalogues, every_entry_is_translated_but_the_english_ones)
 {
     EXPECT_EQ(untranslated_entries(QStringLiteral(KESTOVA_TRANSLATIONS "/de.ts")),
-              std::vector<catalogue_entry>({{QStringLiteral("MainWindow"),
-                                             QStringLiteral("Capture One Stylepack(*.costylepack)")},
-                                            {QStringLiteral("MainWindow"), QStringLiteral("Select output folder")}}));
+              std::vector<catalogue_entry>(
+                  {{QStringLiteral("MainWindow"), QStringLiteral("Capture One Stylepack(*.costylepack)")},
+                   {QStringLiteral("MainWindow"), QStringLiteral("Select output folder")}}));
     EXPECT_EQ(untranslated_entries(QStringLiteral(KESTOVA_TRANSLATIONS "/toolkit_de.ts")),
               std::vector<catalogue_entry>({{QStringLiteral("varo::dialog_about"), QStringLiteral("Version:")}}));
 }
@@ -421,7 +419,8 @@ TEST_F(translations_test, the_library_dialogs_qt_entry_is_translated_everywhere)
         {"de", "Diese Software ist dynamisch gegen Qt gelinkt. Qt ist unter der LGPL lizensiert.\n"},
         {"es", "Este software se vincula dinámicamente a QT que tiene la licencia LGPL.\n"},
         {"fr", "Ce logiciel est lié dynamiquement à Qt qui est sous licence LGPL.\n"},
-        {"it", "Questo software si colleca dinamicamente a Qt, che è concesso in licensa attraverso la licenza LGPL.\n"},
+        {"it",
+         "Questo software si colleca dinamicamente a Qt, che è concesso in licensa attraverso la licenza LGPL.\n"},
     };
     char const* const source = "This software dynamically links to Qt which is licensed under the LGPL license.\n"
                                "The source code of the Qt SDK can be found at https://download.qt.io/archive/qt/";

@@ -122,7 +122,8 @@ TEST(create_costyle, makes_a_new_upper_case_uuid_every_call)
 {
     settings_sandbox sandbox;
     lightroom_importer importer;
-    QRegularExpression const uuid(QStringLiteral("K=\"UUID\" V=\"([0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12})\""));
+    QRegularExpression const uuid(
+        QStringLiteral("K=\"UUID\" V=\"([0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12})\""));
     auto const first = uuid.match(convert(importer));
     auto const second = uuid.match(convert(importer));
     ASSERT_TRUE(first.hasMatch());

@@ -100,15 +100,14 @@ TEST_P(cspline_input, is_checked_and_compacted)
     EXPECT_EQ(spline.segments.size(), c.segments);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    cases, cspline_input,
-    testing::Values(input_case{{0, 100, 100, 255}, {0, 1, 2, 3}, 3, {0, 100, 255, 255}, 0},
-                    input_case{{0, 100, 100.5, 255}, {0, 1, 2, 3}, 3, {0, 100, 255, 255}, 0},
-                    input_case{{0, 100, 101, 255}, {0, 1, 2, 3}, 0, {0, 100, 101, 255}, 3},
-                    input_case{{0, 200, 100}, {0, 1, 2}, 1, {0, 200, 100}, 0},
-                    input_case{{}, {}, 2, {}, 0}, input_case{{}, {1}, 2, {}, 0},
-                    input_case{{1}, {}, 2, {1}, 0}, input_case{{42}, {7}, 0, {42}, 0},
-                    input_case{{0, 0.5, 0.9, 10}, {0, 1, 2, 3}, 3, {0, 10, 0.9, 10}, 0}));
+INSTANTIATE_TEST_SUITE_P(cases, cspline_input,
+                         testing::Values(input_case{{0, 100, 100, 255}, {0, 1, 2, 3}, 3, {0, 100, 255, 255}, 0},
+                                         input_case{{0, 100, 100.5, 255}, {0, 1, 2, 3}, 3, {0, 100, 255, 255}, 0},
+                                         input_case{{0, 100, 101, 255}, {0, 1, 2, 3}, 0, {0, 100, 101, 255}, 3},
+                                         input_case{{0, 200, 100}, {0, 1, 2}, 1, {0, 200, 100}, 0},
+                                         input_case{{}, {}, 2, {}, 0}, input_case{{}, {1}, 2, {}, 0},
+                                         input_case{{1}, {}, 2, {1}, 0}, input_case{{42}, {7}, 0, {42}, 0},
+                                         input_case{{0, 0.5, 0.9, 10}, {0, 1, 2, 3}, 3, {0, 10, 0.9, 10}, 0}));
 
 TEST(cspline, is_input_sane_reports_and_stores_the_code)
 {
@@ -149,14 +148,14 @@ TEST_P(cspline_draw, samples_at_truncated_positions)
     EXPECT_EQ(draw_positions(spline, c.resolution), c.positions);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    cases, cspline_draw,
-    testing::Values(draw_case{{0, 10}, 4, {0, 2, 4, 6, 8, 10}},
-                    draw_case{{0.7, 10.2}, 5, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
-                    draw_case{{0, 255}, 1, {0, 255}},
-                    // Steps that can't move the position on advance by one.
-                    draw_case{{0, 4}, 100, {0, 1, 2, 3, 4}}, draw_case{{0, 4}, -2, {0, 1, 2, 3, 4}},
-                    draw_case{{0, 4}, 0, {0}}, draw_case{{5}, 3, {5}}, draw_case{{}, 3, {}}));
+INSTANTIATE_TEST_SUITE_P(cases, cspline_draw,
+                         testing::Values(draw_case{{0, 10}, 4, {0, 2, 4, 6, 8, 10}},
+                                         draw_case{{0.7, 10.2}, 5, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
+                                         draw_case{{0, 255}, 1, {0, 255}},
+                                         // Steps that can't move the position on advance by one.
+                                         draw_case{{0, 4}, 100, {0, 1, 2, 3, 4}},
+                                         draw_case{{0, 4}, -2, {0, 1, 2, 3, 4}}, draw_case{{0, 4}, 0, {0}},
+                                         draw_case{{5}, 3, {5}}, draw_case{{}, 3, {}}));
 
 TEST(cspline, draw_passes_the_curve_values)
 {

@@ -75,15 +75,15 @@ TEST(vignette, combines_amount_and_roundness)
         char const* expected;
     };
     std::vector<vignette_case> const cases{
-        {"-30", "0", "-2.000000|1|0|1"},  {"-60", "0", "-4.000000|1|0|1"}, {"-90", "0", "-4.000000|1|0|1"},
-        {"15", "0", "1.000000|1|0|1"},    {"90", "0", "4.000000|1|0|1"},   {"0", "0", "0.000000|1|0|1"},
-        {"-30", "29.9", "-2.000000|1|0|1"}, {"-30", "30", "-2.000000|1|0|0"}, {"-30", "-100", "-2.000000|1|0|1"},
+        {"-30", "0", "-2.000000|1|0|1"},    {"-60", "0", "-4.000000|1|0|1"},   {"-90", "0", "-4.000000|1|0|1"},
+        {"15", "0", "1.000000|1|0|1"},      {"90", "0", "4.000000|1|0|1"},     {"0", "0", "0.000000|1|0|1"},
+        {"-30", "29.9", "-2.000000|1|0|1"}, {"-30", "30", "-2.000000|1|0|0"},  {"-30", "-100", "-2.000000|1|0|1"},
         {"-30", "100", "-2.000000|1|0|0"},  {"-30", "250", "-2.000000|1|0|0"}, {"-30", "-250", "-2.000000|1|0|1"},
     };
     for (auto const& c : cases) {
         SCOPED_TRACE(std::string(c.amount) + " " + c.roundness);
-        EXPECT_EQ(run_stage(convert_vignette, {{"PostCropVignetteAmount", c.amount},
-                                               {"PostCropVignetteRoundness", c.roundness}}),
+        EXPECT_EQ(run_stage(convert_vignette,
+                            {{"PostCropVignetteAmount", c.amount}, {"PostCropVignetteRoundness", c.roundness}}),
                   (style_map{{"Vignetting", c.expected}}));
     }
 }
@@ -107,8 +107,8 @@ TEST(grain, type_follows_the_size_thresholds)
         char const* type;
     };
     std::vector<grain_case> const cases{
-        {"10", "0"}, {"10.001", "1"}, {"22", "1"}, {"22.5", "2"}, {"30", "2"},  {"30.5", "4"},
-        {"45", "4"}, {"45.001", "5"}, {"-5", "0"}, {"150", "5"},  {"0", "0"},   {"100", "5"},
+        {"10", "0"}, {"10.001", "1"}, {"22", "1"}, {"22.5", "2"}, {"30", "2"}, {"30.5", "4"},
+        {"45", "4"}, {"45.001", "5"}, {"-5", "0"}, {"150", "5"},  {"0", "0"},  {"100", "5"},
     };
     for (auto const& c : cases) {
         SCOPED_TRACE(c.size);
@@ -146,9 +146,9 @@ TEST(dehaze, amount_and_colour)
         bool colour;
     };
     std::vector<dehaze_case> const cases{
-        {"-10", "-20.000000", true}, {"-60", "-100.000000", true}, {"-0.5", "-1.000000", true},
-        {"0", "0.000000", false},    {"-0", "0.000000", false},    {"10", "5.000000", false},
-        {"250", "100.000000", false}, {"abc", "0.000000", false},  {"", "0.000000", false},
+        {"-10", "-20.000000", true},  {"-60", "-100.000000", true}, {"-0.5", "-1.000000", true},
+        {"0", "0.000000", false},     {"-0", "0.000000", false},    {"10", "5.000000", false},
+        {"250", "100.000000", false}, {"abc", "0.000000", false},   {"", "0.000000", false},
     };
     for (auto const& c : cases) {
         SCOPED_TRACE(c.dehaze);
@@ -176,8 +176,7 @@ TEST(detail_effects, written_by_the_style_writer)
                          {"Dehaze", "-10"}};
     QString xml;
     ASSERT_TRUE(shared_writer().create_costyle(importer, xml));
-    for (auto const* element :
-         {"<E K=\"DehazeAmount\" V=\"-20.000000\"/>", "<E K=\"FilmGrainType\" V=\"2\"/>",
-          "<E K=\"UsmAmount\" V=\"40.000000\"/>", "<E K=\"Vignetting\" V=\"-2.000000|1|0|1\"/>"})
+    for (auto const* element : {"<E K=\"DehazeAmount\" V=\"-20.000000\"/>", "<E K=\"FilmGrainType\" V=\"2\"/>",
+                                "<E K=\"UsmAmount\" V=\"40.000000\"/>", "<E K=\"Vignetting\" V=\"-2.000000|1|0|1\"/>"})
         EXPECT_TRUE(xml.contains(QLatin1String(element))) << element;
 }

@@ -95,8 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
         preset_case{KESTOVA_CORPUS "/xmp/kiko__Israeli Lights.xmp", "raw", "israeli_lights_raw.costyle"},
         // Lua table, grayscale: black-and-white mixer, toning of the black-and-white style,
         // identity curves, grain type 4, negative dehaze.
-        preset_case{KESTOVA_CORPUS "/lrtemplate/mehim__Oldies Sepia.lrtemplate", "adobe",
-                    "oldies_sepia_adobe.costyle"},
+        preset_case{KESTOVA_CORPUS "/lrtemplate/mehim__Oldies Sepia.lrtemplate", "adobe", "oldies_sepia_adobe.costyle"},
         // Dot notation, process 2010: incremental white balance, legacy tone controls and
         // clarity, a legacy master curve with two channel curves (Wide Gamut table), split
         // toning with a negative balance and all four parametric values.
@@ -129,7 +128,7 @@ struct grayscale_case {
 TEST(create_costyle, takes_the_grayscale_flag_from_convert_to_grayscale)
 {
     grayscale_case const cases[] = {
-        {"TRUE", true}, {"True", true}, {"true", true},  {"1", false},
+        {"TRUE", true}, {"True", true},   {"true", true},   {"1", false},
         {"yes", false}, {nullptr, false}, {"False", false}, {"", false},
     };
     for (grayscale_case const& c : cases) {

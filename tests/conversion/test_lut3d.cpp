@@ -77,13 +77,13 @@ TEST_P(string_to_double_test, parses_leniently)
 
 INSTANTIATE_TEST_SUITE_P(examples, string_to_double_test,
                          ::testing::Values(number_case{"1023", -1, 1023}, number_case{"0,5", -1, 0.5},
-                                           number_case{"1.234.567", -1, 1234567},
-                                           number_case{"1,234.5", -1, 1234.5}, number_case{"1.234,5", -1, 1234.5},
-                                           number_case{"2.5e-3", -1, 0.0025}, number_case{"", 7, 7},
-                                           number_case{"abc", 1023, 1023}, number_case{"-12", 0, -12},
-                                           number_case{"12-", 0, -12}, number_case{"+64", 0, 64},
-                                           number_case{"1E3", 0, 1000}, number_case{"x7y", 0, 7},
-                                           number_case{"1,2,3", 0, 123}, number_case{"..", 5, 0}));
+                                           number_case{"1.234.567", -1, 1234567}, number_case{"1,234.5", -1, 1234.5},
+                                           number_case{"1.234,5", -1, 1234.5}, number_case{"2.5e-3", -1, 0.0025},
+                                           number_case{"", 7, 7}, number_case{"abc", 1023, 1023},
+                                           number_case{"-12", 0, -12}, number_case{"12-", 0, -12},
+                                           number_case{"+64", 0, 64}, number_case{"1E3", 0, 1000},
+                                           number_case{"x7y", 0, 7}, number_case{"1,2,3", 0, 123},
+                                           number_case{"..", 5, 0}));
 
 TEST(string_to_double, survives_exponents_beyond_the_int_range)
 {
@@ -107,12 +107,12 @@ TEST_P(split_string_test, keeps_empty_pieces)
     EXPECT_EQ(split_string(c.text, ' ', c.max_splits), c.expected) << "text: '" << c.text << "'";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    cases, split_string_test,
-    ::testing::Values(split_case{"0 64 1023", 0, {"0", "64", "1023"}}, split_case{"0  1023", 0, {"0", "", "1023"}},
-                      split_case{"", 0, {""}}, split_case{" a ", 0, {"", "a", ""}},
-                      split_case{"a\tb c", 0, {"a\tb", "c"}}, split_case{"a b c d", 2, {"a", "b", "c d"}},
-                      split_case{"a b", 5, {"a", "b"}}, split_case{"a b c", -1, {"a", "b", "c"}}));
+INSTANTIATE_TEST_SUITE_P(cases, split_string_test,
+                         ::testing::Values(split_case{"0 64 1023", 0, {"0", "64", "1023"}},
+                                           split_case{"0  1023", 0, {"0", "", "1023"}}, split_case{"", 0, {""}},
+                                           split_case{" a ", 0, {"", "a", ""}}, split_case{"a\tb c", 0, {"a\tb", "c"}},
+                                           split_case{"a b c d", 2, {"a", "b", "c d"}},
+                                           split_case{"a b", 5, {"a", "b"}}, split_case{"a b c", -1, {"a", "b", "c"}}));
 
 struct prefix_case {
     char const* text;
@@ -192,7 +192,7 @@ struct lookup_case {
     int b;
     int c;
     lut3d::entry expected;
-    float tolerance = 0;  // extrapolation far outside loses single-precision digits
+    float tolerance = 0; // extrapolation far outside loses single-precision digits
 };
 
 class identity_lookup_test : public ::testing::TestWithParam<lookup_case> {};
@@ -214,12 +214,13 @@ TEST_P(identity_lookup_test, follows_the_grid)
 
 // Outside 0..255 the identity extrapolates along its own straight line:
 // -255 lies one full range below the first cell, 510 one above the last.
-INSTANTIATE_TEST_SUITE_P(
-    cases, identity_lookup_test,
-    ::testing::Values(lookup_case{0, 0, 0, {0, 0, 0, 1}}, lookup_case{255, 255, 255, {1, 1, 1, 1}},
-                      lookup_case{0, 0, 255, {1, 0, 0, 1}}, lookup_case{255, 0, 0, {0, 0, 1, 1}},
-                      lookup_case{51, 102, 204, {0.8f, 0.4f, 0.2f, 1}}, lookup_case{-255, 0, 0, {0, 0, -1, 1}},
-                      lookup_case{0, 510, 0, {0, 2, 0, 1}}, lookup_case{-10, 300, 1000, {1000.0f / 255, 300.0f / 255, -10.0f / 255, 1}, 1e-5f}));
+INSTANTIATE_TEST_SUITE_P(cases, identity_lookup_test,
+                         ::testing::Values(lookup_case{0, 0, 0, {0, 0, 0, 1}}, lookup_case{255, 255, 255, {1, 1, 1, 1}},
+                                           lookup_case{0, 0, 255, {1, 0, 0, 1}}, lookup_case{255, 0, 0, {0, 0, 1, 1}},
+                                           lookup_case{51, 102, 204, {0.8f, 0.4f, 0.2f, 1}},
+                                           lookup_case{-255, 0, 0, {0, 0, -1, 1}}, lookup_case{0, 510, 0, {0, 2, 0, 1}},
+                                           lookup_case{
+                                               -10, 300, 1000, {1000.0f / 255, 300.0f / 255, -10.0f / 255, 1}, 1e-5f}));
 
 TEST(lut_lookup, extreme_inputs_stay_inside_the_table)
 {
@@ -267,7 +268,7 @@ TEST(load_3dl_lut, reads_and_normalises_a_two_point_table)
     ASSERT_EQ(table.entries.size(), 8u);
     float const top = 1023.0f / 1024.0f;
     expect_entry(table.entries[0], {top, 0, 0, 1});
-    expect_entry(table.entries[1], {0, 0, top, 1});  // "abc" falls back to the declared maximum
+    expect_entry(table.entries[1], {0, 0, top, 1}); // "abc" falls back to the declared maximum
     expect_entry(table.entries[2], {0, top, 0, 1});
     expect_entry(table.entries[7], uniform(top));
     // The 4095 line after the last needed entry is never read.
@@ -300,8 +301,9 @@ TEST(load_3dl_lut, warns_about_data_beyond_the_declared_maximum)
     QString const path = fixture("over_max.3dl");
     load_3dl_lut(table, path);
     EXPECT_EQ(log.texts(QtWarningMsg),
-              QStringList(path + QStringLiteral(": Actual maximum data value is 4095 which differs from value "
-                                                "indicated in file 1023")));
+              QStringList(path
+                          + QStringLiteral(": Actual maximum data value is 4095 which differs from value "
+                                           "indicated in file 1023")));
     expect_entry(table.entries[0], {0, 0.5f, 4095.0f / 4096.0f, 1});
 }
 
@@ -436,7 +438,7 @@ class embedded_file_test : public ::testing::TestWithParam<embedded_case> {};
 
 QStringList resource_lines(QString const& path)
 {
-    costyle_writer const writer;  // registers the engine's resources
+    costyle_writer const writer; // registers the engine's resources
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
     QString const text = QString::fromUtf8(file.readAll());
@@ -462,8 +464,7 @@ TEST_P(embedded_file_test, has_the_3dl_layout_and_known_colours)
         for (QString const& value : values) {
             bool ok = false;
             int const number = value.toInt(&ok);
-            ASSERT_TRUE(ok && number >= 0 && number <= 1023 && value == QString::number(number))
-                << "line " << n + 1;
+            ASSERT_TRUE(ok && number >= 0 && number <= 1023 && value == QString::number(number)) << "line " << n + 1;
         }
     }
     EXPECT_EQ(lines[5], QStringLiteral("0 0 0"));

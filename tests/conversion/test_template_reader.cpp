@@ -87,16 +87,32 @@ TEST(TemplateTokens, SplitsPiecesIntoTypedTokens)
         {"x\"a b\"", {{t::name, "x\"a b\""}}, {0}},
         {"+5 -007 0", {{t::num, "+5"}, {t::num, "-007"}, {t::num, "0"}}, {5, -7, 0}},
         {"2147483647 -2147483648", {{t::num, "2147483647"}, {t::num, "-2147483648"}}, {2147483647, -2147483647 - 1}},
-        {"2147483648 1.5 1e3 0x10", {{t::name, "2147483648"}, {t::name, "1.5"}, {t::name, "1e3"}, {t::name, "0x10"}},
+        {"2147483648 1.5 1e3 0x10",
+         {{t::name, "2147483648"}, {t::name, "1.5"}, {t::name, "1e3"}, {t::name, "0x10"}},
          {0, 0, 0, 0}},
         {"+7 007 -0 123456789 1234567890 - + 12a -x",
-         {{t::num, "+7"}, {t::num, "007"}, {t::num, "-0"}, {t::num, "123456789"}, {t::num, "1234567890"},
-          {t::name, "-"}, {t::name, "+"}, {t::name, "12a"}, {t::name, "-x"}},
+         {{t::num, "+7"},
+          {t::num, "007"},
+          {t::num, "-0"},
+          {t::num, "123456789"},
+          {t::num, "1234567890"},
+          {t::name, "-"},
+          {t::name, "+"},
+          {t::name, "12a"},
+          {t::name, "-x"}},
          {7, 7, 0, 123456789, 1234567890, 0, 0, 0, 0}},
         {"true false True", {{t::boolean, "true"}, {t::boolean, "false"}, {t::name, "True"}}, {1, 0, 0}},
         {QString::fromUtf8("a\tb\nc\vd\fe\rf g\u0085h\u00a0i\u2003j"),
-         {{t::name, "a"}, {t::name, "b"}, {t::name, "c"}, {t::name, "d"}, {t::name, "e"}, {t::name, "f"},
-          {t::name, "g"}, {t::name, "h"}, {t::name, "i"}, {t::name, "j"}},
+         {{t::name, "a"},
+          {t::name, "b"},
+          {t::name, "c"},
+          {t::name, "d"},
+          {t::name, "e"},
+          {t::name, "f"},
+          {t::name, "g"},
+          {t::name, "h"},
+          {t::name, "i"},
+          {t::name, "j"}},
          {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
         {"  a  ,  ", {{t::name, "a"}, {t::comma, ","}}, {0, 0}},
     };
@@ -129,9 +145,11 @@ TEST(TemplateTokens, TokensAreViewsIntoTheText)
 
 // Tokens point into the text, so a temporary text must not be accepted.
 template <typename Text, typename = void>
-struct splits : std::false_type {};
+struct splits : std::false_type {
+};
 template <typename Text>
-struct splits<Text, std::void_t<decltype(split_into_tokens(std::declval<Text>()))>> : std::true_type {};
+struct splits<Text, std::void_t<decltype(split_into_tokens(std::declval<Text>()))>> : std::true_type {
+};
 
 TEST(TemplateTokens, RefuseATemporaryText)
 {
@@ -142,11 +160,11 @@ TEST(TemplateTokens, RefuseATemporaryText)
 TEST(TemplateTokens, TypeNames)
 {
     std::vector<std::pair<token_type, QString>> const cases = {
-        {token_type::name, "token_type::name"},     {token_type::str, "token_type::str"},
+        {token_type::name, "token_type::name"},       {token_type::str, "token_type::str"},
         {token_type::boolean, "token_type::boolean"}, {token_type::num, "token_type::num"},
-        {token_type::equals, "token_type::equals"}, {token_type::comma, "token_type::comma"},
-        {token_type::lbrace, "token_type::lbrace"}, {token_type::rbrace, "token_type::rbrace"},
-        {token_type::eof, "token_type::eof"},       {static_cast<token_type>(9), "<unknown>"},
+        {token_type::equals, "token_type::equals"},   {token_type::comma, "token_type::comma"},
+        {token_type::lbrace, "token_type::lbrace"},   {token_type::rbrace, "token_type::rbrace"},
+        {token_type::eof, "token_type::eof"},         {static_cast<token_type>(9), "<unknown>"},
         {static_cast<token_type>(-1), "<unknown>"},
     };
     for (auto const& c : cases)
@@ -197,12 +215,24 @@ TEST(DotNotationReader, LinesBecomeSettingsAndCurvePoints)
         {"\ts.ToneCurveName = \"Linear\"", {{"ToneCurveName", "\"Linear\""}}, {}, {}, {}, {}},
         {"\ts.ToneCurvePV2012[1] = 0\n\ts.ToneCurvePV2012[2] = 0\n"
          "\ts.ToneCurvePV2012[3] = 255\n\ts.ToneCurvePV2012[4] = 255",
-         {}, {{0, 0}, {255, 255}}, {}, {}, {}},
+         {},
+         {{0, 0}, {255, 255}},
+         {},
+         {},
+         {}},
         {"\ts.ToneCurvePV2012Red[2] = 40", {}, {}, {{0, 40}}, {}, {}},
         {"\ts.ToneCurvePV2012Green[1] = 7\n\ts.ToneCurvePV2012Blue[2] = 9\n\ts.ToneCurvePV2012Red[4] = 3",
-         {}, {}, {{7, 3}}, {}, {{7, 9}}},
+         {},
+         {},
+         {{7, 3}},
+         {},
+         {{7, 9}}},
         {"\ts.ToneCurve[1] = 1\n\ts.ToneCurve[2] = 2\n\ts.ToneCurvePV2012[1] = 3\n\ts.ToneCurvePV2012[2] = 4",
-         {}, {{1, 2}, {3, 4}}, {}, {}, {}},
+         {},
+         {{1, 2}, {3, 4}},
+         {},
+         {},
+         {}},
         {"\ts.ToneCurve = 5\n\ts.ToneCurve[x] = 6\n\ts.ToneCurve[8] = abc", {}, {{0, 5}, {0, 6}, {0, 0}}, {}, {}, {}},
         {"\ts.ToneCurve[99999999999] = 3", {}, {{0, 3}}, {}, {}, {}},
         {"\ts.ToneCurveRedGreen[2] = 1\n\ts.ToneCurveGreenBlue[2] = 2", {}, {}, {{0, 1}}, {{0, 2}}, {}},
@@ -256,7 +286,11 @@ TEST(LuaTableReader, EntriesAndCurves)
         {"a = 1", {{"a", "1"}}, {}, {}, {}, {}},
         {"a = 1, b = 2,", {{"a", "1"}, {"b", "2"}}, {}, {}, {}, {}},
         {"a = -007, b = +1.50, c = true, d = Foo, e = 1e5, f = \"\"",
-         {{"a", "-007"}, {"b", "+1.50"}, {"c", "true"}, {"d", "Foo"}, {"e", "1e5"}, {"f", ""}}, {}, {}, {}, {}},
+         {{"a", "-007"}, {"b", "+1.50"}, {"c", "true"}, {"d", "Foo"}, {"e", "1e5"}, {"f", ""}},
+         {},
+         {},
+         {},
+         {}},
         {"s = { title = \"x, y = { z }\" }", {{"title", "x, y = { z }"}}, {}, {}, {}, {}},
         {"a = \"x\\\" , b = 2", {{"a", "x\\"}, {"b", "2"}}, {}, {}, {}, {}},
         {"a = { }, b = {}", {{"b", "{}"}}, {}, {}, {}, {}},
@@ -268,8 +302,12 @@ TEST(LuaTableReader, EntriesAndCurves)
         {"ToneCurvePV2012 = { 0, 0, 255, 255, }", {}, {{0, 0}, {255, 255}}, {}, {}, {}},
         {"ToneCurve = { 1, 2, }, ToneCurvePV2012 = { 3, 4, 5, 6, }", {}, {{3, 4}, {5, 6}}, {}, {}, {}},
         {"ToneCurvePV2012 = { 3, 4, }, ToneCurve = { 1, 2, }", {}, {{1, 2}}, {}, {}, {}},
-        {"ToneCurvePV2012Red = { 0, 9, }, ToneCurvePV2012Green = { 1, 8, }, ToneCurvePV2012Blue = { 2, 7, }", {},
-         {}, {{0, 9}}, {{1, 8}}, {{2, 7}}},
+        {"ToneCurvePV2012Red = { 0, 9, }, ToneCurvePV2012Green = { 1, 8, }, ToneCurvePV2012Blue = { 2, 7, }",
+         {},
+         {},
+         {{0, 9}},
+         {{1, 8}},
+         {{2, 7}}},
         {"ToneCurvePV2012 = { }", {}, {}, {}, {}, {}},
         {"ToneCurve = { 2147483647, -2147483648, }", {}, {{2147483647, -2147483647 - 1}}, {}, {}, {}},
         {"ToneCurveName2012 = \"Custom\"", {{"ToneCurveName2012", "Custom"}}, {}, {}, {}, {}},
@@ -324,8 +362,8 @@ TEST(LuaTableReader, EntriesBeforeAnErrorAreKept)
 {
     message_capture quiet;
     lightroom_importer importer;
-    EXPECT_THROW(importer.read_regular_lrpreset(QStringLiteral(
-                     "s = { a = 1, ToneCurve = { 4, 5, }, ToneCurvePV2012Red = { 1, 2, 3, }, b = 2 }")),
+    EXPECT_THROW(importer.read_regular_lrpreset(
+                     QStringLiteral("s = { a = 1, ToneCurve = { 4, 5, }, ToneCurvePV2012Red = { 1, 2, 3, }, b = 2 }")),
                  std::runtime_error);
     EXPECT_EQ(settings_of(importer), (setting_list{{"a", "1"}}));
     EXPECT_EQ(points_of(importer.tone_curve), (point_list{{4, 5}}));
@@ -335,9 +373,8 @@ TEST(LuaTableReader, EntriesBeforeAnErrorAreKept)
 TEST(LuaTableReader, UnexpectedTokenRecordNamesTheNeighbours)
 {
     std::vector<std::pair<char const*, std::string>> const cases = {
-        {"a = 1 b = 2",
-         "prev token: token_type::num(\"1\", 1) token: token_type::name(\"b\", 0) next token: "
-         "token_type::equals(\"=\", 0)"},
+        {"a = 1 b = 2", "prev token: token_type::num(\"1\", 1) token: token_type::name(\"b\", 0) next token: "
+                        "token_type::equals(\"=\", 0)"},
         {"= 1", "prev token: <none> token: token_type::equals(\"=\", 0) next token: token_type::num(\"1\", 1)"},
         {"}", "prev token: <none> token: token_type::rbrace(\"}\", 0) next token: token_type::eof(\"\", 0)"},
         {"a", "prev token: token_type::name(\"a\", 0) token: token_type::eof(\"\", 0) next token: <none>"},
@@ -384,7 +421,7 @@ TEST(LuaTableReader, DeepArraysAreSkippedWithoutRecursion)
 {
     int const depth = 200000;
     QString const balanced = QStringLiteral("a = { ") + QStringLiteral("{ ").repeated(depth)
-        + QStringLiteral("} ").repeated(depth + 1) + QStringLiteral(", b = 1");
+                             + QStringLiteral("} ").repeated(depth + 1) + QStringLiteral(", b = 1");
     lightroom_importer importer;
     EXPECT_NO_THROW(importer.read_regular_lrpreset(balanced));
     EXPECT_EQ(settings_of(importer), (setting_list{{"b", "1"}}));
@@ -525,10 +562,16 @@ TEST(TemplateCorpus, ReadsRealTemplates)
 {
     SKIP_WITHOUT_PRESET_CORPUS();
     std::vector<corpus_case> const cases = {
-        {"jolt__curve_deepContrast_01.lrtemplate", "curve_deepContrast_01", "ParametricHighlightSplit", "75",
+        {"jolt__curve_deepContrast_01.lrtemplate",
+         "curve_deepContrast_01",
+         "ParametricHighlightSplit",
+         "75",
          {{0, 12}, {28, 24}, {86, 90}, {255, 255}}},
-        {"xsyn__Synaptic LRP- Night Subtle 1.lrtemplate", "Synaptic LRP: Night Subtle 1", "ToneCurveName",
-         "Medium Contrast", {{0, 0}, {32, 22}, {64, 56}, {128, 128}, {192, 196}, {255, 255}}},
+        {"xsyn__Synaptic LRP- Night Subtle 1.lrtemplate",
+         "Synaptic LRP: Night Subtle 1",
+         "ToneCurveName",
+         "Medium Contrast",
+         {{0, 0}, {32, 22}, {64, 56}, {128, 128}, {192, 196}, {255, 255}}},
         {"mehim__Carter.lrtemplate", "Carter", "CameraProfile", "Portra 400⁺¹ - C", {}},
         {"mehim__BW - Seepia.lrtemplate", "BW - Sepia", "Blacks2012", "10", {}},
         {"mehim__preset.lrtemplate", "preset", "Contrast2012", "-25", {}},

@@ -85,8 +85,8 @@ std::string const neutral_curve = curve("0.200000", "0.400000", "0.600000", "0.8
 
 TEST(test_legacy, is_set_by_the_presence_of_any_process_2010_key)
 {
-    for (auto const* key : {"Brightness", "Clarity", "Contrast", "Exposure", "FillLight", "HighlightRecovery",
-                            "Shadows"}) {
+    for (auto const* key :
+         {"Brightness", "Clarity", "Contrast", "Exposure", "FillLight", "HighlightRecovery", "Shadows"}) {
         stage_fixture f(pairs{{key, ""}});
         test_legacy(f.context);
         EXPECT_TRUE(f.context.legacy) << key;
@@ -147,16 +147,13 @@ TEST(convert_tone_2012, maps_exposure_and_contrast_over_the_legacy_values)
 TEST(convert_tone_2012, shapes_the_luminance_curve)
 {
     check_cases({
-        {{{"Shadows2012", "50"}},
-         "raw",
-         {{"ShadowRecovery", "40.000000"}, {"GradationCurveY", neutral_curve}}},
+        {{{"Shadows2012", "50"}}, "raw", {{"ShadowRecovery", "40.000000"}, {"GradationCurveY", neutral_curve}}},
         {{{"Shadows2012", "150"}}, "raw", {{"ShadowRecovery", "80.000000"}}},
         {{{"Shadows2012", "0"}}, "raw", {{"GradationCurveY", identity_curve}, {"ShadowRecovery", absent}}},
         {{{"Shadows2012", "x"}}, "raw", {{"GradationCurveY", identity_curve}}},
         {{{"Shadows2012", "-50"}},
          "raw",
-         {{"GradationCurveY", curve("0.175000", "0.400000", "0.600000", "0.800000")},
-          {"ShadowRecovery", absent}}},
+         {{"GradationCurveY", curve("0.175000", "0.400000", "0.600000", "0.800000")}, {"ShadowRecovery", absent}}},
         {{{"Shadows2012", "-150"}},
          "raw",
          {{"GradationCurveY", curve("0.150000", "0.400000", "0.600000", "0.800000")}}},
@@ -171,17 +168,12 @@ TEST(convert_tone_2012, shapes_the_luminance_curve)
         {{{"Highlights2012", "-50"}}, "prophoto", {{"HighlightRecovery", absent}}},
         {{{"Highlights2012", "50"}},
          "raw",
-         {{"GradationCurveY", curve("0.200000", "0.400000", "0.655000", "0.865000")},
-          {"HighlightRecovery", absent}}},
+         {{"GradationCurveY", curve("0.200000", "0.400000", "0.655000", "0.865000")}, {"HighlightRecovery", absent}}},
         {{{"Highlights2012", "0"}}, "raw", {{"GradationCurveY", identity_curve}}},
         {{{"Highlights2012", "bright"}}, "raw", {{"GradationCurveY", identity_curve}}},
         {{{"Highlights2012", "bright"}, {"Shadows2012", "50"}}, "raw", {{"GradationCurveY", neutral_curve}}},
-        {{{"Blacks2012", "100"}},
-         "raw",
-         {{"GradationCurveY", curve("0.250000", "0.435000", "0.600000", "0.800000")}}},
-        {{{"Blacks2012", "30"}},
-         "raw",
-         {{"GradationCurveY", curve("0.215000", "0.410500", "0.600000", "0.800000")}}},
+        {{{"Blacks2012", "100"}}, "raw", {{"GradationCurveY", curve("0.250000", "0.435000", "0.600000", "0.800000")}}},
+        {{{"Blacks2012", "30"}}, "raw", {{"GradationCurveY", curve("0.215000", "0.410500", "0.600000", "0.800000")}}},
         {{{"Blacks2012", "0"}}, "raw", {{"GradationCurveY", identity_curve}}},
         {{{"Shadows2012", "-50"}, {"Highlights2012", "-50"}, {"Blacks2012", "100"}},
          "raw",
@@ -204,9 +196,7 @@ TEST(convert_tone_2012, sets_the_levels_for_blacks_and_whites)
         {{{"Whites2012", "-50"}},
          "raw",
          {{"Midtone", "0;0;0;0.018250"}, {"Highlight", "1;1;1;1"}, {"TargetHighlight", "1;1;1;0.917150"}}},
-        {{{"Whites2012", "-100"}},
-         "srgb",
-         {{"Midtone", "0;0;0;0.036500"}, {"TargetHighlight", "1;1;1;0.834300"}}},
+        {{{"Whites2012", "-100"}}, "srgb", {{"Midtone", "0;0;0;0.036500"}, {"TargetHighlight", "1;1;1;0.834300"}}},
         {{{"Whites2012", "50"}},
          "srgb",
          {{"Highlight", "1;1;1;0.921750"}, {"TargetHighlight", "1;1;1;1"}, {"Midtone", absent}}},
@@ -252,14 +242,13 @@ TEST(create_costyle, runs_the_tone_stages_after_the_legacy_test_with_the_chosen_
     sandbox.set("colorspace", "srgb");
     lightroom_importer importer;
     importer.name = "Legacy";
-    importer.settings = {{"Exposure", "-1"},     {"Clarity", "30"}, {"Clarity2012", "10"},
+    importer.settings = {{"Exposure", "-1"},      {"Clarity", "30"}, {"Clarity2012", "10"},
                          {"Temperature", "6500"}, {"Tint", "10"},    {"Whites2012", "50"}};
     QString xml;
     ASSERT_TRUE(shared_writer().create_costyle(importer, xml));
-    for (auto const* line : {"<E K=\"Brightness\" V=\"-19.999998\"/>", "<E K=\"Clarity\" V=\"30.000000\"/>",
-                             "<E K=\"ClarityStructure\" V=\"10.000000\"/>",
-                             "<E K=\"Highlight\" V=\"1;1;1;0.921750\"/>",
-                             "<E K=\"WhiteBalanceTemperature\" V=\"6500\"/>",
-                             "<E K=\"WhiteBalanceTint\" V=\"-10.666666\"/>"})
+    for (auto const* line :
+         {"<E K=\"Brightness\" V=\"-19.999998\"/>", "<E K=\"Clarity\" V=\"30.000000\"/>",
+          "<E K=\"ClarityStructure\" V=\"10.000000\"/>", "<E K=\"Highlight\" V=\"1;1;1;0.921750\"/>",
+          "<E K=\"WhiteBalanceTemperature\" V=\"6500\"/>", "<E K=\"WhiteBalanceTint\" V=\"-10.666666\"/>"})
         EXPECT_TRUE(xml.contains(QLatin1String("\n    ") + line + '\n')) << line;
 }

@@ -52,15 +52,9 @@ lightroom_importer make_importer(curve const& master, curve const& red, curve co
 
 class tone_curve_stage : public testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        writer = std::make_unique<costyle_writer>();
-    }
+    static void SetUpTestSuite() { writer = std::make_unique<costyle_writer>(); }
 
-    static void TearDownTestSuite()
-    {
-        writer.reset();
-    }
+    static void TearDownTestSuite() { writer.reset(); }
 
     static lut3d const* table_for(QString const& colorspace)
     {
@@ -121,8 +115,8 @@ TEST(damp_curve_shadows, saturates_absurd_points)
 
 TEST(raster_curve, samples_nine_levels)
 {
-    curve const expected{{0, 0}, {31, 31}, {63, 63}, {95, 95}, {127, 127}, {159, 159}, {191, 191}, {223, 223},
-                         {255, 255}};
+    curve const expected{{0, 0},     {31, 31},   {63, 63},   {95, 95},  {127, 127},
+                         {159, 159}, {191, 191}, {223, 223}, {255, 255}};
     EXPECT_EQ(raster_curve(curve{{0, 0}, {255, 255}}), expected);
     EXPECT_TRUE(raster_curve(curve()).isEmpty());
 }
@@ -469,7 +463,6 @@ TEST_F(tone_curve_stage, converting_colorspaces_go_through_their_table)
     }
 }
 
-
 struct malformed_case {
     char const* name;
     curve master;
@@ -500,44 +493,43 @@ TEST_P(malformed_curves, are_ignored_with_a_warning)
 
 INSTANTIATE_TEST_SUITE_P(
     cases, malformed_curves,
-    testing::Values(
-        malformed_case{"unsorted red",
-                       {{0, 0}, {128, 150}, {255, 255}},
-                       {{0, 0}, {200, 100}, {100, 200}, {255, 255}},
-                       {},
-                       {},
-                       {identity_text, identity_text, identity_text, master_only_text},
-                       "\"GradationCurveRed\" curve QVector(QPoint(0,0), QPoint(200,100)"},
-        malformed_case{"repeated red x",
-                       {},
-                       {{0, 0}, {128, 100}, {128, 160}, {255, 255}},
-                       plain_green,
-                       {},
-                       {identity_text, plain_green_text, identity_text, identity_text},
-                       "\"GradationCurveRed\" curve"},
-        malformed_case{"single blue point",
-                       {},
-                       {},
-                       plain_green,
-                       {{128, 128}},
-                       {identity_text, plain_green_text, identity_text, identity_text},
-                       "\"GradationCurveBlue\" curve QVector(QPoint(128,128)) needs two or more points"},
-        malformed_case{"unsorted master",
-                       {{255, 255}, {0, 0}},
-                       {},
-                       plain_green,
-                       {},
-                       {identity_text, plain_green_text, identity_text, identity_text},
-                       "\"GradationCurve\" curve"},
-        malformed_case{"single master point alone", {{7, 9}}, {}, {}, {}, {}, "\"GradationCurve\" curve"},
-        malformed_case{"flat master",
-                       {{0, 0}, {255, 0}},
-                       example_red,
-                       {},
-                       {},
-                       {identity_text, identity_text, identity_text,
-                        QStringLiteral("0.000000,0.000000;1.000000,0.000000")},
-                       "\"GradationCurveRed\" curve keeps 1 point(s) after compensation"}));
+    testing::Values(malformed_case{"unsorted red",
+                                   {{0, 0}, {128, 150}, {255, 255}},
+                                   {{0, 0}, {200, 100}, {100, 200}, {255, 255}},
+                                   {},
+                                   {},
+                                   {identity_text, identity_text, identity_text, master_only_text},
+                                   "\"GradationCurveRed\" curve QVector(QPoint(0,0), QPoint(200,100)"},
+                    malformed_case{"repeated red x",
+                                   {},
+                                   {{0, 0}, {128, 100}, {128, 160}, {255, 255}},
+                                   plain_green,
+                                   {},
+                                   {identity_text, plain_green_text, identity_text, identity_text},
+                                   "\"GradationCurveRed\" curve"},
+                    malformed_case{"single blue point",
+                                   {},
+                                   {},
+                                   plain_green,
+                                   {{128, 128}},
+                                   {identity_text, plain_green_text, identity_text, identity_text},
+                                   "\"GradationCurveBlue\" curve QVector(QPoint(128,128)) needs two or more points"},
+                    malformed_case{"unsorted master",
+                                   {{255, 255}, {0, 0}},
+                                   {},
+                                   plain_green,
+                                   {},
+                                   {identity_text, plain_green_text, identity_text, identity_text},
+                                   "\"GradationCurve\" curve"},
+                    malformed_case{"single master point alone", {{7, 9}}, {}, {}, {}, {}, "\"GradationCurve\" curve"},
+                    malformed_case{"flat master",
+                                   {{0, 0}, {255, 0}},
+                                   example_red,
+                                   {},
+                                   {},
+                                   {identity_text, identity_text, identity_text,
+                                    QStringLiteral("0.000000,0.000000;1.000000,0.000000")},
+                                   "\"GradationCurveRed\" curve keeps 1 point(s) after compensation"}));
 
 void expect_well_formed_curves(style_map const& style)
 {
@@ -578,18 +570,18 @@ TEST_P(bad_input, never_breaks_the_stage)
 
 INSTANTIATE_TEST_SUITE_P(
     cases, bad_input,
-    testing::Combine(
-        testing::Values(robustness_case{{{-2000000000, 2000000000}, {2000000000, -2000000000}}, example_red},
-                        robustness_case{{{0, 255}, {255, 0}}, example_red},
-                        robustness_case{example_master, {{0, -500}, {128, 900}, {255, -300}}},
-                        robustness_case{{{0, 0}, {255, 0}}, example_red},
-                        robustness_case{{{0, 0}, {10, 255}, {20, 0}, {255, 255}}, example_red},
-                        robustness_case{{{0, 0}, {255, 128}}, {{INT_MIN, INT_MAX}, {INT_MAX, INT_MIN}}},
-                        robustness_case{{}, {{INT_MIN, INT_MAX}, {INT_MAX, INT_MIN}}},
-                        robustness_case{{{0, 40}, {255, 255}}, {{0, 255}, {128, 0}, {255, 255}}},
-                        robustness_case{{{20, 0}}, {{128, 128}}},
-                        robustness_case{{{100, 0}, {0, 255}}, {{0, 0}, {0, 0}, {255, 255}}}),
-        testing::Values("raw", "prophoto", "adobe", "srgb", "widegamut", "other")));
+    testing::Combine(testing::Values(robustness_case{{{-2000000000, 2000000000}, {2000000000, -2000000000}},
+                                                     example_red},
+                                     robustness_case{{{0, 255}, {255, 0}}, example_red},
+                                     robustness_case{example_master, {{0, -500}, {128, 900}, {255, -300}}},
+                                     robustness_case{{{0, 0}, {255, 0}}, example_red},
+                                     robustness_case{{{0, 0}, {10, 255}, {20, 0}, {255, 255}}, example_red},
+                                     robustness_case{{{0, 0}, {255, 128}}, {{INT_MIN, INT_MAX}, {INT_MAX, INT_MIN}}},
+                                     robustness_case{{}, {{INT_MIN, INT_MAX}, {INT_MAX, INT_MIN}}},
+                                     robustness_case{{{0, 40}, {255, 255}}, {{0, 255}, {128, 0}, {255, 255}}},
+                                     robustness_case{{{20, 0}}, {{128, 128}}},
+                                     robustness_case{{{100, 0}, {0, 255}}, {{0, 0}, {0, 0}, {255, 255}}}),
+                     testing::Values("raw", "prophoto", "adobe", "srgb", "widegamut", "other")));
 
 TEST_F(tone_curve_stage, real_presets_convert_in_every_colorspace)
 {

@@ -123,10 +123,9 @@ TEST(get_tint_shift, follows_the_table_of_the_colour_space)
         float shift;
     };
     shift_case const cases[] = {
-        {"srgb", 6500, -14},          {"adobe", 6500, -14},  {"prophoto", 6500, -15.5f},
-        {"widegamut", 6500, -15},     {"srgb", 5000, 0},     {"srgb", 100, -22},
-        {"prophoto", 20000, -40},     {"prophoto", 10500, -38.5f}, {"widegamut", 800, -7.6f},
-        {"widegamut", 2900, -3.8f},   {"raw", 6500, 0},
+        {"srgb", 6500, -14},       {"adobe", 6500, -14},       {"prophoto", 6500, -15.5f}, {"widegamut", 6500, -15},
+        {"srgb", 5000, 0},         {"srgb", 100, -22},         {"prophoto", 20000, -40},   {"prophoto", 10500, -38.5f},
+        {"widegamut", 800, -7.6f}, {"widegamut", 2900, -3.8f}, {"raw", 6500, 0},
     };
     for (auto const& c : cases) {
         colour_target const target = choose_colour_target(shared_writer(), QLatin1String(c.colour_space));
@@ -177,10 +176,9 @@ TEST(map_to_points, warns_and_gives_zero_where_it_finds_no_segment)
     EXPECT_EQ(map_to_points({{1, 10}}, 1), 0);
     EXPECT_EQ(map_to_points({}, 1), 0);
     EXPECT_EQ(map_to_points(through_origin, 0.5f), 0);
-    EXPECT_EQ(message_capture::lines(),
-              (QStringList{"warning: map_to_points failed. nan QPointF(0,0) QPointF(0,0)",
-                           "warning: map_to_points failed. 4 QPointF(0,0) QPointF(0,0)",
-                           "warning: map_to_points failed. 1 QPointF(0,0) QPointF(0,0)",
-                           "warning: map_to_points failed. 1 QPointF(0,0) QPointF(0,0)",
-                           "warning: map_to_points failed. 0.5 QPointF(0,0) QPointF(1,3)"}));
+    EXPECT_EQ(message_capture::lines(), (QStringList{"warning: map_to_points failed. nan QPointF(0,0) QPointF(0,0)",
+                                                     "warning: map_to_points failed. 4 QPointF(0,0) QPointF(0,0)",
+                                                     "warning: map_to_points failed. 1 QPointF(0,0) QPointF(0,0)",
+                                                     "warning: map_to_points failed. 1 QPointF(0,0) QPointF(0,0)",
+                                                     "warning: map_to_points failed. 0.5 QPointF(0,0) QPointF(1,3)"}));
 }

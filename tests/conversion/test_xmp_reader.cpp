@@ -322,8 +322,8 @@ TEST(get_xmp_text, compares_local_names_exactly)
         {"<rdf:Alt><rdf:LI>Upper case item</rdf:LI></rdf:Alt>", ""},
     };
     for (text_case const& c : cases) {
-        QXmlStreamReader reader(QStringLiteral("<crs:Name xmlns:crs='c' xmlns:rdf='r'>%1</crs:Name>")
-                                    .arg(QString::fromUtf8(c.element)));
+        QXmlStreamReader reader(
+            QStringLiteral("<crs:Name xmlns:crs='c' xmlns:rdf='r'>%1</crs:Name>").arg(QString::fromUtf8(c.element)));
         ASSERT_TRUE(reader.readNextStartElement());
         lightroom_importer importer;
         EXPECT_EQ(importer.get_xmp_text(reader), QString::fromUtf8(c.expected)) << c.element;
@@ -340,10 +340,22 @@ struct point_case {
 TEST(get_curve, converts_each_item_to_a_point)
 {
     point_case const cases[] = {
-        {"0, 12", 0, 12},      {"28,24", 28, 24},      {"77", 77, 0},          {"1, 2, 3", 1, 2},
-        {"abc, def", 0, 0},    {" 5 , 6 ", 5, 6},      {"", 0, 0},             {"-3, +4", -3, 4},
-        {"1.5, 2", 0, 2},      {", 9", 0, 9},          {"7,", 7, 0},           {"2147483648, 1", 0, 1},
-        {"0x10, 010", 0, 10},  {"1<b>2</b>, 3", 12, 3}, {"4, 5<!-- c -->6", 4, 56}, {"1,,2", 1, 0},
+        {"0, 12", 0, 12},
+        {"28,24", 28, 24},
+        {"77", 77, 0},
+        {"1, 2, 3", 1, 2},
+        {"abc, def", 0, 0},
+        {" 5 , 6 ", 5, 6},
+        {"", 0, 0},
+        {"-3, +4", -3, 4},
+        {"1.5, 2", 0, 2},
+        {", 9", 0, 9},
+        {"7,", 7, 0},
+        {"2147483648, 1", 0, 1},
+        {"0x10, 010", 0, 10},
+        {"1<b>2</b>, 3", 12, 3},
+        {"4, 5<!-- c -->6", 4, 56},
+        {"1,,2", 1, 0},
     };
     for (point_case const& c : cases) {
         QXmlStreamReader reader(QStringLiteral("<Curve><Seq><li>%1</li></Seq></Curve>").arg(QString::fromUtf8(c.item)));
@@ -394,8 +406,8 @@ TEST(read_xmp_corpus, reads_a_real_curve_preset)
     EXPECT_EQ(read.importer.name, QStringLiteral("curve_deepContrast_01"));
     EXPECT_EQ(read.importer.description, QString());
     EXPECT_EQ(points_of(read.importer.tone_curve), (point_list{{0, 12}, {28, 24}, {86, 90}, {255, 255}}));
-    for (auto const* curve : {&read.importer.tone_curve_red, &read.importer.tone_curve_green,
-                              &read.importer.tone_curve_blue})
+    for (auto const* curve :
+         {&read.importer.tone_curve_red, &read.importer.tone_curve_green, &read.importer.tone_curve_blue})
         EXPECT_EQ(points_of(*curve), (point_list{{0, 0}, {255, 255}}));
     log_lines skipped;
     for (std::string const& line : read.log)
@@ -446,11 +458,17 @@ TEST(read_xmp_bad_input, entities_never_grow_the_text_they_stand_for)
 {
     entity_case const cases[] = {
         {"entity_within_limit.xmp", {{"about", ""}, {"Exposure2012", "0.5"}}, "Dusk", nullptr},
-        {"entity_beyond_limit.xmp", {{"about", ""}, {"Exposure2012", "0.5"}}, "",
+        {"entity_beyond_limit.xmp",
+         {{"about", ""}, {"Exposure2012", "0.5"}},
+         "",
          "warning: 3 \"Entity expands to more characters than the entity expansion limit.\""},
-        {"billion_laughs.xmp", {{"about", ""}, {"Exposure2012", "0.5"}}, "",
+        {"billion_laughs.xmp",
+         {{"about", ""}, {"Exposure2012", "0.5"}},
+         "",
          "warning: 3 \"Entity expands to more characters than the entity expansion limit.\""},
-        {"self_reference.xmp", {{"about", ""}, {"Exposure2012", "0.5"}}, "",
+        {"self_reference.xmp",
+         {{"about", ""}, {"Exposure2012", "0.5"}},
+         "",
          "warning: 3 \"Self-referencing entity detected.\""},
         {"external_entity.xmp", {{"about", ""}, {"Exposure2012", "0.5"}}, "[]", nullptr},
     };
@@ -472,7 +490,8 @@ TEST(read_xmp_bad_input, many_references_to_one_entity_stop_at_the_first)
     QByteArray const references = repeated("&big;", 200000);
     QByteArray const placements[] = {
         preset("crs:Exposure2012=\"0.5\" crs:Copyright=\"" + references + "\"", ""),
-        preset("crs:Exposure2012=\"0.5\"", "<crs:Name><rdf:Alt><rdf:li>" + references + "</rdf:li></rdf:Alt></crs:Name>"),
+        preset("crs:Exposure2012=\"0.5\"",
+               "<crs:Name><rdf:Alt><rdf:li>" + references + "</rdf:li></rdf:Alt></crs:Name>"),
     };
     for (QByteArray const& placement : placements) {
         scratch_file const file(doctype + placement);
@@ -508,14 +527,19 @@ TEST(read_xmp_bad_input, survives_deep_nesting_anywhere)
     QByteArray const close = repeated("</a>", depth);
     QByteArray const plain_name = "<crs:Name><rdf:Alt><rdf:li>Deep</rdf:li></rdf:Alt></crs:Name>";
     nesting_case const cases[] = {
-        {"name item", "<crs:Name><rdf:Alt><rdf:li>" + open + "Deep" + close + "</rdf:li></rdf:Alt></crs:Name>",
-         "Deep", {}},
+        {"name item",
+         "<crs:Name><rdf:Alt><rdf:li>" + open + "Deep" + close + "</rdf:li></rdf:Alt></crs:Name>",
+         "Deep",
+         {}},
         {"curve item",
-         "<crs:ToneCurvePV2012><rdf:Seq><rdf:li>1" + open + "2, 3" + close + "</rdf:li></rdf:Seq></crs:ToneCurvePV2012>",
-         "", {{12, 3}}},
+         "<crs:ToneCurvePV2012><rdf:Seq><rdf:li>1" + open + "2, 3" + close
+             + "</rdf:li></rdf:Seq></crs:ToneCurvePV2012>",
+         "",
+         {{12, 3}}},
         {"skipped child", "<crs:Look>" + open + close + "</crs:Look>" + plain_name, "Deep", {}},
         {"skipped item",
-         "<crs:Name><rdf:Alt><rdf:li>Deep</rdf:li><rdf:li>" + open + close + "</rdf:li></rdf:Alt></crs:Name>", "Deep",
+         "<crs:Name><rdf:Alt><rdf:li>Deep</rdf:li><rdf:li>" + open + close + "</rdf:li></rdf:Alt></crs:Name>",
+         "Deep",
          {}},
     };
     for (nesting_case const& c : cases) {

@@ -19,8 +19,8 @@ std::string missing_message();
 }
 
 // Ends the running test as skipped, saying why, when the corpus is missing.
-#define SKIP_WITHOUT_PRESET_CORPUS()                                   \
-    do {                                                               \
-        if (!preset_corpus::present())                                 \
-            GTEST_SKIP() << preset_corpus::missing_message();          \
+#define SKIP_WITHOUT_PRESET_CORPUS()                                                                                   \
+    do {                                                                                                               \
+        if (!preset_corpus::present())                                                                                 \
+            GTEST_SKIP() << preset_corpus::missing_message();                                                          \
     } while (false)

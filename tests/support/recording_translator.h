@@ -11,8 +11,7 @@ public:
     explicit recording_translator(QString context);
     ~recording_translator() override;
 
-    QString translate(const char* asked_context, const char* source, const char* = nullptr,
-                      int = -1) const override;
+    QString translate(const char* asked_context, const char* source, const char* = nullptr, int = -1) const override;
     bool isEmpty() const override;
 
     mutable QStringList requests;

@@ -1,8 +1,6 @@
 #include "stream_capture.h"
 
-stream_capture::stream_capture(std::ostream& stream) : stream(stream), saved(stream.rdbuf(buffer.rdbuf()))
-{
-}
+stream_capture::stream_capture(std::ostream& stream) : stream(stream), saved(stream.rdbuf(buffer.rdbuf())) {}
 
 stream_capture::~stream_capture()
 {

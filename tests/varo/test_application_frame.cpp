@@ -90,8 +90,7 @@ TEST(proxy_style, starts_with_the_current_styles_tooltip_delays)
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QStyle* current = QApplication::style();
     varo::proxy_style style;
-    EXPECT_EQ(style.styleHint(QStyle::SH_ToolTip_WakeUpDelay),
-              current->styleHint(QStyle::SH_ToolTip_WakeUpDelay));
+    EXPECT_EQ(style.styleHint(QStyle::SH_ToolTip_WakeUpDelay), current->styleHint(QStyle::SH_ToolTip_WakeUpDelay));
     EXPECT_EQ(style.styleHint(QStyle::SH_ToolTip_FallAsleepDelay),
               current->styleHint(QStyle::SH_ToolTip_FallAsleepDelay));
 }
@@ -109,9 +108,8 @@ TEST(proxy_style, answers_its_four_hints_and_leaves_the_rest_to_the_base_style)
     EXPECT_EQ(style.styleHint(QStyle::SH_Slider_AbsoluteSetButtons), int(Qt::LeftButton));
     EXPECT_EQ(style.styleHint(QStyle::SH_ToolTip_WakeUpDelay), 2000);
     EXPECT_EQ(style.styleHint(QStyle::SH_ToolTip_FallAsleepDelay), 150);
-    for (const QStyle::StyleHint hint : {QStyle::SH_DialogButtonLayout,
-                                         QStyle::SH_Menu_SubMenuPopupDelay,
-                                         QStyle::SH_LineEdit_PasswordCharacter})
+    for (const QStyle::StyleHint hint :
+         {QStyle::SH_DialogButtonLayout, QStyle::SH_Menu_SubMenuPopupDelay, QStyle::SH_LineEdit_PasswordCharacter})
         EXPECT_EQ(style.styleHint(hint), style.baseStyle()->styleHint(hint)) << hint;
 }
 

@@ -10,9 +10,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QShortcut>
 #include <QSysInfo>
@@ -143,14 +143,15 @@ QString compiler_line()
 void expect_information(QString const& text, QString const& ending)
 {
     QString const head = QStringLiteral("OS: %1\nABI: %2\n").arg(QSysInfo::prettyProductName(), QSysInfo::buildAbi())
-        + compiler_line() + QStringLiteral("\nApplication: Kestova\nVersion: 1.2.0\n");
+                         + compiler_line() + QStringLiteral("\nApplication: Kestova\nVersion: 1.2.0\n");
     QString const tail = QStringLiteral("\n") + QString::fromStdString(git_version::versions_formatted()) + ending;
     ASSERT_TRUE(text.startsWith(head)) << text.toStdString();
     ASSERT_TRUE(text.endsWith(tail)) << text.toStdString();
     QString const build = text.mid(head.size(), text.size() - head.size() - tail.size());
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Build: [A-Z][a-z]{2} [ 1-3][0-9] [0-9]{4} [0-9]{2}:[0-9]{2}:[0-9]{2}\n$"))
-                    .match(build)
-                    .hasMatch())
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral("^Build: [A-Z][a-z]{2} [ 1-3][0-9] [0-9]{4} [0-9]{2}:[0-9]{2}:[0-9]{2}\n$"))
+            .match(build)
+            .hasMatch())
         << build.toStdString();
     EXPECT_EQ(build, QStringLiteral("Build: %1\n").arg(QLatin1String(varo::build_info::build_time)));
 }

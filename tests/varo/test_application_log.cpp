@@ -37,10 +37,8 @@
 
 // Exported by QtGui for key-event simulation: delivers a key press to the
 // shortcut map as a real key press would.
-Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k,
-                                               Qt::KeyboardModifiers mods,
-                                               const QString& text = QString(),
-                                               bool autorep = false, ushort count = 1);
+Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k, Qt::KeyboardModifiers mods,
+                                               const QString& text = QString(), bool autorep = false, ushort count = 1);
 
 namespace {
 
@@ -141,8 +139,7 @@ TEST_F(log_test, add_data_appends_paragraphs_and_creates_a_tab_per_name)
 
 TEST_F(log_test, add_data_is_invokable_by_name)
 {
-    ASSERT_TRUE(QMetaObject::invokeMethod(&log, "add_data", Q_ARG(QString, "Kestova"),
-                                          Q_ARG(QString, "invoked")));
+    ASSERT_TRUE(QMetaObject::invokeMethod(&log, "add_data", Q_ARG(QString, "Kestova"), Q_ARG(QString, "invoked")));
     EXPECT_EQ(ui.shown(), "invoked");
 }
 
@@ -215,8 +212,10 @@ TEST_F(log_test, open_log_window_shows_the_window_or_activates_it)
 TEST_F(log_test, a_command_runs_with_the_rest_of_the_line_in_its_typed_case)
 {
     QStringList calls;
-    log.add_command("Echo", [&](QString rest) { calls << "echo:" + rest; }, false);
-    log.add_command("echo", [&](QString rest) { calls << "second:" + rest; }, false);
+    log.add_command(
+        "Echo", [&](QString rest) { calls << "echo:" + rest; }, false);
+    log.add_command(
+        "echo", [&](QString rest) { calls << "second:" + rest; }, false);
     ui.type_command("ECHO Hi There");
     EXPECT_EQ(calls, QStringList{"echo: Hi There"}) << "the first registration wins";
     EXPECT_EQ(ui.filter()->text(), "");
@@ -225,9 +224,12 @@ TEST_F(log_test, a_command_runs_with_the_rest_of_the_line_in_its_typed_case)
 TEST_F(log_test, the_longest_matching_command_wins)
 {
     QStringList calls;
-    log.add_command("he", [&](QString rest) { calls << "he:" + rest; }, false);
-    log.add_command("help", [&](QString rest) { calls << "help:" + rest; }, false);
-    log.add_command("helpful", [&](QString rest) { calls << "helpful:" + rest; }, true);
+    log.add_command(
+        "he", [&](QString rest) { calls << "he:" + rest; }, false);
+    log.add_command(
+        "help", [&](QString rest) { calls << "help:" + rest; }, false);
+    log.add_command(
+        "helpful", [&](QString rest) { calls << "helpful:" + rest; }, true);
     const struct {
         const char* line;
         const char* call;
@@ -247,7 +249,8 @@ TEST_F(log_test, the_longest_matching_command_wins)
 TEST_F(log_test, a_line_without_a_command_stays_as_the_filter)
 {
     QStringList calls;
-    log.add_command("help", [&](QString rest) { calls << rest; }, false);
+    log.add_command(
+        "help", [&](QString rest) { calls << rest; }, false);
     log.add_data("Kestova", "hello\nworld\n");
     ui.type_command("hel");
     EXPECT_TRUE(calls.isEmpty());
@@ -265,8 +268,7 @@ TEST_F(log_test, save_log_writes_the_report_to_the_desktop)
 
     const QFileInfo info(name);
     EXPECT_EQ(info.absolutePath(), desktop);
-    const QRegularExpressionMatch match =
-        QRegularExpression("^Kestova Log (\\d+)\\.log$").match(info.fileName());
+    const QRegularExpressionMatch match = QRegularExpression("^Kestova Log (\\d+)\\.log$").match(info.fileName());
     ASSERT_TRUE(match.hasMatch()) << name.toStdString();
     EXPECT_GE(match.captured(1).toLongLong(), start);
     EXPECT_LE(match.captured(1).toLongLong(), end);
@@ -274,17 +276,15 @@ TEST_F(log_test, save_log_writes_the_report_to_the_desktop)
     QFile file(name);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString report = QString::fromUtf8(file.readAll());
-    const QString head = "Application: Kestova (1.2.0)\nInstalled at: "
-        + QCoreApplication::applicationDirPath() + "\nDate: ";
+    const QString head =
+        "Application: Kestova (1.2.0)\nInstalled at: " + QCoreApplication::applicationDirPath() + "\nDate: ";
     ASSERT_TRUE(report.startsWith(head)) << report.toStdString();
     const int date_end = report.indexOf('\n', head.size());
-    const QDateTime date =
-        QDateTime::fromString(report.mid(head.size(), date_end - head.size()), Qt::TextDate);
+    const QDateTime date = QDateTime::fromString(report.mid(head.size(), date_end - head.size()), Qt::TextDate);
     EXPECT_TRUE(date.isValid());
     EXPECT_LE(qAbs(date.secsTo(QDateTime::currentDateTime())), 5);
-    EXPECT_EQ(report.mid(date_end + 1),
-              rule + "\n" + varo::network_report() + rule + "\n\nmain line\n\n\n" + rule
-                  + "\nApplication: Other\nother line\n");
+    EXPECT_EQ(report.mid(date_end + 1), rule + "\n" + varo::network_report() + rule + "\n\nmain line\n\n\n" + rule
+                                            + "\nApplication: Other\nother line\n");
     file.remove();
 }
 
@@ -360,8 +360,7 @@ TEST_F(log_test, a_short_write_warns_with_the_byte_counts_and_still_reports_the_
     ASSERT_EQ(seen.size(), 2);
     EXPECT_EQ(seen[0].title, "Failed to save application logs");
     const QRegularExpressionMatch warning =
-        QRegularExpression("^Failed to write the complete application logs to\n("
-                           + QRegularExpression::escape(desktop)
+        QRegularExpression("^Failed to write the complete application logs to\n(" + QRegularExpression::escape(desktop)
                            + "/Kestova Log \\d+\\.log)\n\nCould only write 0/(\\d+) bytes\\. "
                              "The disk might be full\\.$")
             .match(seen[0].text);
@@ -371,8 +370,7 @@ TEST_F(log_test, a_short_write_warns_with_the_byte_counts_and_still_reports_the_
     EXPECT_EQ(seen[1].text, "The application logs were saved to\n" + warning.captured(1));
 
     const QString saved = log.save_log();
-    EXPECT_EQ(QString::number(QFileInfo(saved).size()), warning.captured(2))
-        << "the whole report's size in bytes";
+    EXPECT_EQ(QString::number(QFileInfo(saved).size()), warning.captured(2)) << "the whole report's size in bytes";
     QFile::remove(saved);
 }
 
@@ -452,8 +450,7 @@ TEST_F(log_test, the_shortcuts_open_the_log_window)
         keys << shortcut->key();
         EXPECT_EQ(shortcut->context(), Qt::WindowShortcut);
     }
-    EXPECT_EQ(keys, (QList<QKeySequence>{QKeySequence("Ctrl+Shift+L"),
-                                         QKeySequence("Ctrl+Shift+R")}));
+    EXPECT_EQ(keys, (QList<QKeySequence>{QKeySequence("Ctrl+Shift+L"), QKeySequence("Ctrl+Shift+R")}));
 
     main.show();
     for (const int key : {Qt::Key_L, Qt::Key_R}) {
@@ -533,7 +530,7 @@ TEST(installed_log, console_output_reaches_the_window_once_it_is_shown)
     clock.start();
     EXPECT_TRUE(wait_until([] {
         return installed_window.shown().contains("written while hidden\n")
-            && installed_window.shown().contains("error while hidden\n");
+               && installed_window.shown().contains("error while hidden\n");
     }));
     EXPECT_LT(clock.elapsed(), 1000);
     installed_window.window->close();
@@ -542,13 +539,14 @@ TEST(installed_log, console_output_reaches_the_window_once_it_is_shown)
 TEST(installed_log, help_lists_the_visible_commands_in_order)
 {
     varo::application_log* log = varo::application_log::instance();
-    log->add_command("zeta", [](QString) {}, false);
-    log->add_command("secret", [](QString) {}, true);
+    log->add_command(
+        "zeta", [](QString) {}, false);
+    log->add_command(
+        "secret", [](QString) {}, true);
     log->open_log_window();
     installed_window.type_command("Help");
     EXPECT_EQ(installed_window.filter()->text(), "");
-    EXPECT_TRUE(wait_until(
-        [] { return installed_window.shown().contains("List of commands:\n    help\n    zeta\n"); }))
+    EXPECT_TRUE(wait_until([] { return installed_window.shown().contains("List of commands:\n    help\n    zeta\n"); }))
         << installed_window.shown().toStdString();
     EXPECT_FALSE(installed_window.shown().contains("secret"));
     installed_window.window->close();
@@ -596,8 +594,7 @@ TEST(installed_log, a_character_split_between_two_drains_arrives_whole)
     std::cout << "split \xC3" << std::flush;
     wait_until([] { return false; }, 300);
     std::cout << "\xA4 joined" << std::endl;
-    EXPECT_TRUE(wait_until(
-        [] { return installed_window.shown().contains(QString::fromUtf8("\xC3\xA4 joined\n")); }))
+    EXPECT_TRUE(wait_until([] { return installed_window.shown().contains(QString::fromUtf8("\xC3\xA4 joined\n")); }))
         << installed_window.shown().mid(before.size()).toStdString();
     EXPECT_FALSE(installed_window.shown().contains(QChar::ReplacementCharacter));
     installed_window.window->close();

@@ -11,8 +11,7 @@ namespace {
 
 int log_children(const QObject& parent)
 {
-    return parent.findChildren<varo::application_log*>(QString(), Qt::FindDirectChildrenOnly)
-        .size();
+    return parent.findChildren<varo::application_log*>(QString(), Qt::FindDirectChildrenOnly).size();
 }
 
 // One process sees the whole life of the process-wide log: its tees are

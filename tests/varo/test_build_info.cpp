@@ -18,8 +18,7 @@ QString run(const QString& folder, const QString& program, const QStringList& ar
     QProcess process;
     process.setWorkingDirectory(folder);
     process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit
-        || process.exitCode() != 0) {
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
         ADD_FAILURE() << program.toStdString() << " " << arguments.join(' ').toStdString() << ": "
                       << process.readAllStandardError().toStdString();
         return QString();

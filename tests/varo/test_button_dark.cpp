@@ -26,16 +26,16 @@ struct probe : varo::button_dark {
     using button_dark::use_checked_border;
 };
 
-QString const main_rule_head = QStringLiteral(
-    "QPushButton{color:rgb(198,213,210);border-style:none;border-width:3px;"
-    "border-image:url(:/gui/button/dark_normal.png) 3 stretch;text-align:center;");
-QString const main_rule_tail = QStringLiteral(
-    ";background:transparent;padding: 0.25em 1em;}QPushButton::hover{color:#f0f0f0;}"
-    "QToolTip{border:1px solid rgb(99,99,99);background-image:none;background-color:rgb(47,47,47);}");
-QString const checked_rule = QStringLiteral(
-    "QPushButton::checked{border-style:none;border-width:3px;border-image:url(:/gui/button/dark_pressed.png) 3 stretch;}");
-QString const pressed_rule = QStringLiteral(
-    "QPushButton::pressed{border-style:none;border-width:3px;border-image:url(:/gui/button/dark_pressed.png) 3 stretch;}");
+QString const main_rule_head =
+    QStringLiteral("QPushButton{color:rgb(198,213,210);border-style:none;border-width:3px;"
+                   "border-image:url(:/gui/button/dark_normal.png) 3 stretch;text-align:center;");
+QString const main_rule_tail =
+    QStringLiteral(";background:transparent;padding: 0.25em 1em;}QPushButton::hover{color:#f0f0f0;}"
+                   "QToolTip{border:1px solid rgb(99,99,99);background-image:none;background-color:rgb(47,47,47);}");
+QString const checked_rule = QStringLiteral("QPushButton::checked{border-style:none;border-width:3px;border-image:url(:"
+                                            "/gui/button/dark_pressed.png) 3 stretch;}");
+QString const pressed_rule = QStringLiteral("QPushButton::pressed{border-style:none;border-width:3px;border-image:url(:"
+                                            "/gui/button/dark_pressed.png) 3 stretch;}");
 QString const disabled_rule = QStringLiteral("QPushButton::disabled{color:rgba(129,136,133,50%);}");
 
 QString default_sheet()
@@ -46,17 +46,17 @@ QString default_sheet()
 TEST(button_dark, application_button_gets_the_exact_default_sheet)
 {
     varo::button_dark button(nullptr);
-    EXPECT_EQ(button.styleSheet(),
-              QStringLiteral(
-                  "QPushButton{color:rgb(198,213,210);border-style:none;border-width:3px;"
-                  "border-image:url(:/gui/button/dark_normal.png) 3 stretch;text-align:center;;"
-                  "background:transparent;padding: 0.25em 1em;}QPushButton::hover{color:#f0f0f0;}"
-                  "QToolTip{border:1px solid rgb(99,99,99);background-image:none;background-color:rgb(47,47,47);}"
-                  "QPushButton::checked{border-style:none;border-width:3px;"
-                  "border-image:url(:/gui/button/dark_pressed.png) 3 stretch;}"
-                  "QPushButton::pressed{border-style:none;border-width:3px;"
-                  "border-image:url(:/gui/button/dark_pressed.png) 3 stretch;}"
-                  "QPushButton::disabled{color:rgba(129,136,133,50%);}"));
+    EXPECT_EQ(
+        button.styleSheet(),
+        QStringLiteral("QPushButton{color:rgb(198,213,210);border-style:none;border-width:3px;"
+                       "border-image:url(:/gui/button/dark_normal.png) 3 stretch;text-align:center;;"
+                       "background:transparent;padding: 0.25em 1em;}QPushButton::hover{color:#f0f0f0;}"
+                       "QToolTip{border:1px solid rgb(99,99,99);background-image:none;background-color:rgb(47,47,47);}"
+                       "QPushButton::checked{border-style:none;border-width:3px;"
+                       "border-image:url(:/gui/button/dark_pressed.png) 3 stretch;}"
+                       "QPushButton::pressed{border-style:none;border-width:3px;"
+                       "border-image:url(:/gui/button/dark_pressed.png) 3 stretch;}"
+                       "QPushButton::disabled{color:rgba(129,136,133,50%);}"));
     EXPECT_EQ(button.focusPolicy(), Qt::NoFocus);
     EXPECT_TRUE(button.text().isEmpty());
     EXPECT_FALSE(button.acceptDrops());
@@ -107,10 +107,10 @@ TEST(button_dark, padding_comes_before_the_text_colour)
     varo::button_dark button(nullptr);
     button.set_extra_padding(2);
     button.set_text_color(0xFF010203u);
-    EXPECT_EQ(button.styleSheet(),
-              main_rule_head + QStringLiteral("padding-left: 2px; padding-right: 2px;color:rgba(1,2,3,255);")
-                  + main_rule_tail + checked_rule + pressed_rule
-                  + QStringLiteral("QPushButton::disabled{color:rgba(1,2,3,50%);}"));
+    EXPECT_EQ(button.styleSheet(), main_rule_head
+                                       + QStringLiteral("padding-left: 2px; padding-right: 2px;color:rgba(1,2,3,255);")
+                                       + main_rule_tail + checked_rule + pressed_rule
+                                       + QStringLiteral("QPushButton::disabled{color:rgba(1,2,3,50%);}"));
 }
 
 TEST(button_dark, style_flags_choose_the_checked_and_pressed_rules)
@@ -123,8 +123,7 @@ TEST(button_dark, style_flags_choose_the_checked_and_pressed_rules)
     QString const main_rule = main_rule_head + main_rule_tail;
     for (row const& r : {row{false, true, main_rule + pressed_rule + disabled_rule},
                          row{true, false, main_rule + checked_rule + disabled_rule},
-                         row{false, false, main_rule + disabled_rule},
-                         row{true, true, default_sheet()}}) {
+                         row{false, false, main_rule + disabled_rule}, row{true, true, default_sheet()}}) {
         varo::button_dark button(nullptr);
         button.set_style(false, r.checked_border, true, r.pressed_border);
         EXPECT_EQ(button.styleSheet(), r.expected) << r.checked_border << r.pressed_border;
@@ -182,7 +181,8 @@ TEST_F(icon_files, single_colour_icon_takes_the_normal_and_hover_colours)
     probe button(nullptr);
     button.set_icon(path, -1, -1, 0xFFF0F0F0u, 0xFF818885u);
     ASSERT_TRUE(button.icon.normal_image);
-    EXPECT_EQ(pixels_of(*button.icon.normal_image), (std::vector<QRgb>{0xFF818885u, 0x80818885u, 0x00818885u, 0xFF818885u}));
+    EXPECT_EQ(pixels_of(*button.icon.normal_image),
+              (std::vector<QRgb>{0xFF818885u, 0x80818885u, 0x00818885u, 0xFF818885u}));
     EXPECT_EQ(pixels_of(*button.icon.highlight_image),
               (std::vector<QRgb>{0xFFF0F0F0u, 0x80F0F0F0u, 0x00F0F0F0u, 0xFFF0F0F0u}));
     EXPECT_EQ(pixels_of(*button.icon.disabled_image),
@@ -209,8 +209,7 @@ TEST_F(icon_files, single_colour_recolouring_of_a_toolkit_image_keeps_its_alpha)
 
 TEST_F(icon_files, multicolour_icon_moves_every_colour_with_the_reference)
 {
-    QString const path =
-        write_row({0xFF0A141Eu, 0xFF818885u, 0x80C8C8C8u, 0xFF000000u}, QStringLiteral("multi.png"));
+    QString const path = write_row({0xFF0A141Eu, 0xFF818885u, 0x80C8C8C8u, 0xFF000000u}, QStringLiteral("multi.png"));
     probe button(nullptr);
     button.set_multicolor_icon(path, -1, -1, 0xFFF0F0F0u, 0xFF818885u);
     EXPECT_TRUE(button.icon.multicolor);
@@ -279,8 +278,7 @@ TEST_F(icon_files, missing_icon_is_reported_and_counts_no_width)
     probe button(nullptr);
     QString const missing = folder.filePath(QStringLiteral("missing.png"));
     button.set_icon(missing, -1, -1, 0xFFF0F0F0u, 0xFF818885u);
-    EXPECT_EQ(message_capture::lines(),
-              QStringList{QStringLiteral("debug: Can't open icon \"%1\"").arg(missing)});
+    EXPECT_EQ(message_capture::lines(), QStringList{QStringLiteral("debug: Can't open icon \"%1\"").arg(missing)});
     ASSERT_TRUE(button.icon.normal_image);
     EXPECT_TRUE(button.icon.normal_image->isNull());
     button.adjust_width_to_icon(3, 4);

@@ -75,12 +75,7 @@ TEST_F(tee_test, long_output_is_passed_on_in_chunks_of_at_most_1023_characters)
         std::size_t length;
         std::vector<std::size_t> chunks;
     } cases[] = {
-        {1, {1}},
-        {1022, {1022}},
-        {1023, {1023}},
-        {1024, {1023, 1}},
-        {2046, {1023, 1023}},
-        {3000, {1023, 1023, 954}},
+        {1, {1}}, {1022, {1022}}, {1023, {1023}}, {1024, {1023, 1}}, {2046, {1023, 1023}}, {3000, {1023, 1023, 954}},
     };
     for (const auto& c : cases) {
         recorder.chunks.clear();
@@ -114,7 +109,8 @@ TEST_F(tee_test, a_chunk_ends_at_its_first_nul_for_both_console_and_capture)
 TEST_F(tee_test, a_unit_buffered_stream_passes_every_operation_on_as_its_own_chunk)
 {
     console.setf(std::ios::unitbuf);
-    console << "one" << "two" << 3;
+    console << "one"
+            << "two" << 3;
     EXPECT_EQ(recorder.chunks, (std::vector<std::string>{"one", "two", "3"}));
     EXPECT_EQ(capture.str(), "onetwo3");
 }

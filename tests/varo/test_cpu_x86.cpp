@@ -175,10 +175,7 @@ public:
                 }};
     }
 
-    bool was_asked(std::int32_t leaf) const
-    {
-        return std::find(asked.begin(), asked.end(), leaf) != asked.end();
-    }
+    bool was_asked(std::int32_t leaf) const { return std::find(asked.begin(), asked.end(), leaf) != asked.end(); }
 };
 
 cpu_x86::registers vendor_leaf(std::int32_t highest, char const (&name)[13])
@@ -247,16 +244,14 @@ std::vector<feature_bit> const feature_bits = {
 };
 
 std::vector<member> const every_member = {
-    &cpu_x86::vendor_amd,  &cpu_x86::vendor_intel, &cpu_x86::os_x64,      &cpu_x86::os_avx,
-    &cpu_x86::os_avx512,   &cpu_x86::mmx,          &cpu_x86::x64,         &cpu_x86::abm,
-    &cpu_x86::rdrand,      &cpu_x86::bmi1,         &cpu_x86::bmi2,        &cpu_x86::adx,
-    &cpu_x86::prefetchwt1, &cpu_x86::mpx,          &cpu_x86::sse,         &cpu_x86::sse2,
-    &cpu_x86::sse3,        &cpu_x86::ssse3,        &cpu_x86::sse41,       &cpu_x86::sse42,
-    &cpu_x86::sse4a,       &cpu_x86::aes,          &cpu_x86::sha,         &cpu_x86::avx,
-    &cpu_x86::xop,         &cpu_x86::fma3,         &cpu_x86::fma4,        &cpu_x86::avx2,
-    &cpu_x86::avx512_f,    &cpu_x86::avx512_pf,    &cpu_x86::avx512_er,   &cpu_x86::avx512_cd,
-    &cpu_x86::avx512_vl,   &cpu_x86::avx512_bw,    &cpu_x86::avx512_dq,   &cpu_x86::avx512_ifma,
-    &cpu_x86::avx512_vbmi,
+    &cpu_x86::vendor_amd,  &cpu_x86::vendor_intel, &cpu_x86::os_x64,      &cpu_x86::os_avx,    &cpu_x86::os_avx512,
+    &cpu_x86::mmx,         &cpu_x86::x64,          &cpu_x86::abm,         &cpu_x86::rdrand,    &cpu_x86::bmi1,
+    &cpu_x86::bmi2,        &cpu_x86::adx,          &cpu_x86::prefetchwt1, &cpu_x86::mpx,       &cpu_x86::sse,
+    &cpu_x86::sse2,        &cpu_x86::sse3,         &cpu_x86::ssse3,       &cpu_x86::sse41,     &cpu_x86::sse42,
+    &cpu_x86::sse4a,       &cpu_x86::aes,          &cpu_x86::sha,         &cpu_x86::avx,       &cpu_x86::xop,
+    &cpu_x86::fma3,        &cpu_x86::fma4,         &cpu_x86::avx2,        &cpu_x86::avx512_f,  &cpu_x86::avx512_pf,
+    &cpu_x86::avx512_er,   &cpu_x86::avx512_cd,    &cpu_x86::avx512_vl,   &cpu_x86::avx512_bw, &cpu_x86::avx512_dq,
+    &cpu_x86::avx512_ifma, &cpu_x86::avx512_vbmi,
 };
 
 // The host's registers of one leaf, read with the compiler's own helper;
@@ -301,8 +296,8 @@ TEST(cpu_x86, this_processor_agrees_with_the_compilers_cpuid_header)
     host_leaf const leaf1 = read_host_leaf(1, basic);
     host_leaf const leaf7 = read_host_leaf(7, basic);
     host_leaf const leaf_ext = read_host_leaf(0x80000001u, extended);
-    bool const intel = vendor.ebx == signature_INTEL_ebx && vendor.edx == signature_INTEL_edx
-        && vendor.ecx == signature_INTEL_ecx;
+    bool const intel =
+        vendor.ebx == signature_INTEL_ebx && vendor.edx == signature_INTEL_edx && vendor.ecx == signature_INTEL_ecx;
     bool const amd =
         vendor.ebx == signature_AMD_ebx && vendor.edx == signature_AMD_edx && vendor.ecx == signature_AMD_ecx;
     bool const xsave_enabled = has(leaf1.ecx, bit_OSXSAVE | bit_AVX);
@@ -398,11 +393,8 @@ TEST(cpu_x86, vendor_string_names_the_vendor)
         bool intel;
     };
     vendor_case const cases[] = {
-        {"GenuineIntel", false, true},
-        {"AuthenticAMD", true, false},
-        {"HygonGenuine", false, false},
-        {"CentaurHauls", false, false},
-        {"GenuineIntem", false, false},
+        {"GenuineIntel", false, true},  {"AuthenticAMD", true, false},  {"HygonGenuine", false, false},
+        {"CentaurHauls", false, false}, {"GenuineIntem", false, false},
     };
     for (vendor_case const& vendor : cases) {
         recorded_processor processor = full_leaves();
@@ -424,11 +416,8 @@ TEST(cpu_x86, leaves_above_the_highest_are_never_read)
         bool extended;
     };
     limit_case const cases[] = {
-        {7, 0x80000001u, true, true, true},
-        {6, 0x80000001u, true, false, true},
-        {0, 0x80000001u, false, false, true},
-        {13, 0x80000000u, true, true, false},
-        {13, 0x80000008u, true, true, true},
+        {7, 0x80000001u, true, true, true},   {6, 0x80000001u, true, false, true}, {0, 0x80000001u, false, false, true},
+        {13, 0x80000000u, true, true, false}, {13, 0x80000008u, true, true, true},
     };
     for (limit_case const& limit : cases) {
         recorded_processor processor;
@@ -458,14 +447,9 @@ TEST(cpu_x86, operating_system_support_needs_osxsave_avx_and_the_saved_state)
         bool os_avx512;
     };
     os_case const cases[] = {
-        {true, true, 0x07, true, false},
-        {true, true, 0xE7, true, true},
-        {true, true, 0xE6, true, true},
-        {true, true, 0x03, false, false},
-        {true, true, 0xE3, false, false},
-        {true, true, 0x67, true, false},
-        {false, true, 0xE7, false, false},
-        {true, false, 0xE7, false, false},
+        {true, true, 0x07, true, false},   {true, true, 0xE7, true, true},    {true, true, 0xE6, true, true},
+        {true, true, 0x03, false, false},  {true, true, 0xE3, false, false},  {true, true, 0x67, true, false},
+        {false, true, 0xE7, false, false}, {true, false, 0xE7, false, false},
     };
     for (os_case const& os : cases) {
         recorded_processor processor = full_leaves();
@@ -551,10 +535,9 @@ TEST(simd_register_text, print_writes_the_unlabelled_form_and_a_line_feed)
     stream_capture capture(std::cout);
     FeatureDetector::print_m128i(_mm_setr_epi32(1, 2, 3, 4));
     FeatureDetector::print_m256i(wide);
-    EXPECT_EQ(capture.text(),
-              "0x01000000,0x02000000,0x03000000,0x04000000 1,2,3,4\n"
-              "0x08000000,0x07000000,0x06000000,0x05000000,0x04000000,0x03000000,0x02000000,0x01000000 "
-              "8,7,6,5,4,3,2,1\n");
+    EXPECT_EQ(capture.text(), "0x01000000,0x02000000,0x03000000,0x04000000 1,2,3,4\n"
+                              "0x08000000,0x07000000,0x06000000,0x05000000,0x04000000,0x03000000,0x02000000,0x01000000 "
+                              "8,7,6,5,4,3,2,1\n");
 }
 
 }

@@ -95,8 +95,8 @@ TEST(label, paints_with_its_painter_instead_of_the_text)
 QString label_sheet(QString const& decoration)
 {
     return QStringLiteral("QLabel { text-decoration: ") + decoration
-        + QStringLiteral("; }QToolTip { border:1px solid rgb(99,99,99);background-image:none;"
-                         "background-color:rgb(47,47,47); }");
+           + QStringLiteral("; }QToolTip { border:1px solid rgb(99,99,99);background-image:none;"
+                            "background-color:rgb(47,47,47); }");
 }
 
 void send(QWidget& widget, QEvent::Type type)
@@ -303,13 +303,15 @@ TEST_F(about_box, library_link_runs_a_new_library_dialog_each_time)
     };
     QString const qt = QStringLiteral("Qt ") + QString::fromLatin1(qVersion());
     int created = 0;
-    for (row const& r : {row{false, false, {qt}},
-                         row{true, true, {qt, QStringLiteral("Exiftool"), QStringLiteral("FreeImage"),
-                                          QStringLiteral("Little CMS")}},
-                         row{true, false, {qt, QStringLiteral("Exiftool")}},
-                         row{false, true, {qt, QStringLiteral("FreeImage"), QStringLiteral("Little CMS")}},
-                         row{true, false, {qt, QStringLiteral("Exiftool"), QStringLiteral("Shipped")},
-                             {{QStringLiteral("Shipped"), QStringLiteral("text"), QString()}}}}) {
+    for (row const& r :
+         {row{false, false, {qt}},
+          row{true, true, {qt, QStringLiteral("Exiftool"), QStringLiteral("FreeImage"), QStringLiteral("Little CMS")}},
+          row{true, false, {qt, QStringLiteral("Exiftool")}},
+          row{false, true, {qt, QStringLiteral("FreeImage"), QStringLiteral("Little CMS")}},
+          row{true,
+              false,
+              {qt, QStringLiteral("Exiftool"), QStringLiteral("Shipped")},
+              {{QStringLiteral("Shipped"), QStringLiteral("text"), QString()}}}}) {
         dialog.default_3rdparty_libs(r.exiftool, r.image_libraries, r.shipped);
         QStringList names;
         QWidget* parent = nullptr;
@@ -333,8 +335,8 @@ TEST(dialog_3rd_part_lib_info, header_and_qt_entry)
               QStringLiteral("QDialog{background-color:rgb(47,47,47); color:rgb(198,213,210);}"));
     EXPECT_EQ(frame_layout(libraries)->contentsMargins(), QMargins(20, 10, 20, 10));
     EXPECT_EQ(frame_layout(libraries)->spacing(), 10);
-    QLabel* header =
-        find_text<QLabel>(libraries, QStringLiteral("Kestova uses the following open source and/or 3rd party libraries:"));
+    QLabel* header = find_text<QLabel>(
+        libraries, QStringLiteral("Kestova uses the following open source and/or 3rd party libraries:"));
     ASSERT_NE(header, nullptr);
     EXPECT_EQ(header->styleSheet(), QStringLiteral("font-size:16px;"));
     QList<QLabel*> const texts = libraries.findChildren<QLabel*>();
@@ -352,9 +354,8 @@ TEST(dialog_3rd_part_lib_info, exec_fixes_the_size_to_the_hint_each_time)
 {
     varo::dialog_3rd_part_lib_info libraries(nullptr);
     QSize first;
-    inspected<varo::dialog_3rd_part_lib_info>(
-        [&first](varo::dialog_3rd_part_lib_info& shown) { first = shown.size(); },
-        [&libraries] { libraries.exec(); });
+    inspected<varo::dialog_3rd_part_lib_info>([&first](varo::dialog_3rd_part_lib_info& shown) { first = shown.size(); },
+                                              [&libraries] { libraries.exec(); });
     EXPECT_EQ(first, libraries.sizeHint());
     EXPECT_EQ(libraries.minimumSize(), libraries.maximumSize());
     libraries.add_entry({QStringLiteral("More"), QStringLiteral("a\nb\nc\nd"), QString()});

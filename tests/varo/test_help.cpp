@@ -203,10 +203,9 @@ TEST(help_pages, are_small_dark_pages_with_a_heading_and_two_linking_paragraphs)
         ASSERT_FALSE(text.isEmpty()) << page.path;
         EXPECT_TRUE(text.contains(page.title)) << page.path;
         EXPECT_TRUE(text.contains("<meta charset=\"utf-8\">")) << page.path;
-        for (const char* look : {"background-color: #222222", "font-family: verdana",
-                                 "color: #b8c4bf", "a { color: #728a84; }",
-                                 "h1 { font-size: 22px; margin-left: 20px; }",
-                                 "p { font-size: 12px; margin-left: 20px; }"})
+        for (const char* look :
+             {"background-color: #222222", "font-family: verdana", "color: #b8c4bf", "a { color: #728a84; }",
+              "h1 { font-size: 22px; margin-left: 20px; }", "p { font-size: 12px; margin-left: 20px; }"})
             EXPECT_TRUE(text.contains(look)) << page.path << ": " << look;
         EXPECT_EQ(text.count("<h1>"), 1) << page.path;
         EXPECT_EQ(text.count("<p>"), 2) << page.path;

@@ -54,8 +54,8 @@ QString const flat_sheet = QStringLiteral(
     "ubcontrol-position: bottom; subcontrol-origin: margin;}QScrollBar::sub-line:vertical{background: black; heig"
     "ht: 0px; subcontrol-position: top; subcontrol-origin: margin;}");
 
-Qt::WindowFlags const asked_flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowContextHelpButtonHint |
-                                    Qt::WindowStaysOnTopHint;
+Qt::WindowFlags const asked_flags =
+    Qt::Dialog | Qt::WindowTitleHint | Qt::WindowContextHelpButtonHint | Qt::WindowStaysOnTopHint;
 
 // Runs `ask` while `answer` handles the input dialog it opens; `answer`
 // closes it. What `ask` returned.
@@ -80,8 +80,7 @@ struct seen_dialog {
 
 seen_dialog look_of(QInputDialog& dialog)
 {
-    return {dialog.parentWidget(), dialog.styleSheet(), dialog.windowFlags(), dialog.windowTitle(),
-            dialog.labelText()};
+    return {dialog.parentWidget(), dialog.styleSheet(), dialog.windowFlags(), dialog.windowTitle(), dialog.labelText()};
 }
 
 void expect_framed_look(seen_dialog const& seen, QWidget* parent)
@@ -147,8 +146,8 @@ TEST(input_dialog, get_double_sets_decimals_range_and_value_and_returns_the_choi
     };
     bool ok = false;
     double const value = answered(answer, [&] {
-        return varo::input_dialog::get_double(&parent, QStringLiteral("Title"), QStringLiteral("Label"), 2.5, -3, 7,
-                                              2, &ok, asked_flags);
+        return varo::input_dialog::get_double(&parent, QStringLiteral("Title"), QStringLiteral("Label"), 2.5, -3, 7, 2,
+                                              &ok, asked_flags);
     });
     expect_framed_look(seen, &parent);
     EXPECT_EQ(decimals, 2);
@@ -192,8 +191,8 @@ TEST(input_dialog, get_int_sets_range_value_and_step_and_returns_the_choice)
     };
     bool ok = false;
     int const value = answered(answer, [&] {
-        return varo::input_dialog::get_int(&parent, QStringLiteral("Title"), QStringLiteral("Label"), 15, 5, 50, 5,
-                                           &ok, asked_flags);
+        return varo::input_dialog::get_int(&parent, QStringLiteral("Title"), QStringLiteral("Label"), 15, 5, 50, 5, &ok,
+                                           asked_flags);
     });
     expect_framed_look(seen, &parent);
     EXPECT_EQ(minimum, 5);
@@ -237,8 +236,8 @@ TEST(input_dialog, get_item_starts_at_the_current_item_and_returns_the_choice)
     };
     bool ok = false;
     QString const value = answered(answer, [&] {
-        return varo::input_dialog::get_item(&parent, QStringLiteral("Title"), QStringLiteral("Label"), colours, 1,
-                                            true, &ok, asked_flags, Qt::ImhNoPredictiveText);
+        return varo::input_dialog::get_item(&parent, QStringLiteral("Title"), QStringLiteral("Label"), colours, 1, true,
+                                            &ok, asked_flags, Qt::ImhNoPredictiveText);
     });
     expect_framed_look(seen, &parent);
     EXPECT_EQ(items, colours);
@@ -315,10 +314,12 @@ TEST(input_dialog, get_multi_line_text_uses_a_plain_text_editor)
 TEST(input_dialog, get_multi_line_text_cancelled_returns_empty)
 {
     bool ok = true;
-    QString const value = answered([](QInputDialog& dialog) { dialog.reject(); }, [&] {
-        return varo::input_dialog::get_multi_line_text(nullptr, QString(), QString(), QStringLiteral("start"), &ok,
-                                                       Qt::WindowFlags(), Qt::ImhNone);
-    });
+    QString const value = answered([](QInputDialog& dialog) { dialog.reject(); },
+                                   [&] {
+                                       return varo::input_dialog::get_multi_line_text(nullptr, QString(), QString(),
+                                                                                      QStringLiteral("start"), &ok,
+                                                                                      Qt::WindowFlags(), Qt::ImhNone);
+                                   });
     EXPECT_EQ(value, QString());
     EXPECT_FALSE(ok);
 }

@@ -22,12 +22,13 @@ QString const tooltip_rule =
 
 QString lineedit_sheet(QString const& rgb)
 {
-    return QStringLiteral("varo--lineedit{    background:rgb(38,38,38);    color:rgb(198,213,210);    border: 1px solid rgb(")
-        + rgb
-        + QStringLiteral(");    selection-background-color:rgb(198,213,210);    selection-color: #000;}"
-                         "varo--lineedit:disabled{    border: 1px solid rgb(75,75,75);    background: rgb(47,47,47);"
-                         "    color: rgb(100,100,100);}")
-        + tooltip_rule;
+    return QStringLiteral(
+               "varo--lineedit{    background:rgb(38,38,38);    color:rgb(198,213,210);    border: 1px solid rgb(")
+           + rgb
+           + QStringLiteral(");    selection-background-color:rgb(198,213,210);    selection-color: #000;}"
+                            "varo--lineedit:disabled{    border: 1px solid rgb(75,75,75);    background: rgb(47,47,47);"
+                            "    color: rgb(100,100,100);}")
+           + tooltip_rule;
 }
 
 bool contains_colour(QImage const& image, QRgb colour)
@@ -76,22 +77,23 @@ TEST(lineedit, class_selector_reaches_the_widget)
 TEST(combobox, applies_the_exact_sheet)
 {
     varo::combobox box(true, nullptr);
-    EXPECT_EQ(box.styleSheet(),
-              QStringLiteral(
-                  "QComboBox{padding-left:0.2em;margin-top:0px;margin-bottom:0px;outline:0px;selection-background-color:"
-                  "rgb(200,210,200);font-size:12px;background-color:rgb(36,36,36);border: 1px solid rgb(99,99,99);"
-                  "selection-color:#000;}QComboBox QAbstractItemView{margin-top:0px;margin-bottom:0px;outline:0px;"
-                  "selection-background-color:rgb(200,210,200);background-color:rgb(36,36,36);border: 1px solid "
-                  "rgb(99,99,99);selection-color:#000;color:rgb(198,213,210);}QComboBox QAbstractItemView::item{"
-                  "padding-left:0.5em;}QComboBox::drop-down{outline:0px;selection-background-color:rgb(200,210,200);"
-                  "border-width:0px;border-left:1px solid rgb(99,99,99);}QComboBox::down-arrow{image:url(:/gui/"
-                  "combobox/arrow.png);width:20;}QToolTip{border:1px solid rgb(99,99,99);background-image:none;"
-                  "background-color:rgb(47,47,47);}QScrollBar:vertical{border: none; background-color:rgb(47,47,47); "
-                  "width:11px; margin: 0px 0px 0px 0px; }QScrollBar::handle:vertical{border: 1px solid black; "
-                  "border-radius: 5px; background: rgb(0,0,0); min-height: 20px;}QScrollBar::add-line:vertical{"
-                  "background: black; height: 0px; subcontrol-position: bottom; subcontrol-origin: margin;}"
-                  "QScrollBar::sub-line:vertical{background: black; height: 0px; subcontrol-position: top; "
-                  "subcontrol-origin: margin;}"));
+    EXPECT_EQ(
+        box.styleSheet(),
+        QStringLiteral(
+            "QComboBox{padding-left:0.2em;margin-top:0px;margin-bottom:0px;outline:0px;selection-background-color:"
+            "rgb(200,210,200);font-size:12px;background-color:rgb(36,36,36);border: 1px solid rgb(99,99,99);"
+            "selection-color:#000;}QComboBox QAbstractItemView{margin-top:0px;margin-bottom:0px;outline:0px;"
+            "selection-background-color:rgb(200,210,200);background-color:rgb(36,36,36);border: 1px solid "
+            "rgb(99,99,99);selection-color:#000;color:rgb(198,213,210);}QComboBox QAbstractItemView::item{"
+            "padding-left:0.5em;}QComboBox::drop-down{outline:0px;selection-background-color:rgb(200,210,200);"
+            "border-width:0px;border-left:1px solid rgb(99,99,99);}QComboBox::down-arrow{image:url(:/gui/"
+            "combobox/arrow.png);width:20;}QToolTip{border:1px solid rgb(99,99,99);background-image:none;"
+            "background-color:rgb(47,47,47);}QScrollBar:vertical{border: none; background-color:rgb(47,47,47); "
+            "width:11px; margin: 0px 0px 0px 0px; }QScrollBar::handle:vertical{border: 1px solid black; "
+            "border-radius: 5px; background: rgb(0,0,0); min-height: 20px;}QScrollBar::add-line:vertical{"
+            "background: black; height: 0px; subcontrol-position: bottom; subcontrol-origin: margin;}"
+            "QScrollBar::sub-line:vertical{background: black; height: 0px; subcontrol-position: top; "
+            "subcontrol-origin: margin;}"));
 }
 
 void turn_wheel(QWidget& widget)
@@ -150,16 +152,16 @@ TEST(combobox, arrow_image_renders)
     EXPECT_TRUE(contains_colour(box.grab().toImage(), qRgb(198, 213, 210)));
 }
 
-QString const default_indicators = QStringLiteral(
-    "QCheckBox::indicator:enabled:unchecked{image:url(:/gui/checkbox/unchecked.png);}"
-    "QCheckBox::indicator:enabled:checked{image:url(:/gui/checkbox/checked.png);}"
-    "QCheckBox::indicator:!enabled:unchecked{image:url(:/gui/checkbox/disabled_unchecked.png);}"
-    "QCheckBox::indicator:!enabled:checked{image:url(:/gui/checkbox/disabled_checked.png);}");
+QString const default_indicators =
+    QStringLiteral("QCheckBox::indicator:enabled:unchecked{image:url(:/gui/checkbox/unchecked.png);}"
+                   "QCheckBox::indicator:enabled:checked{image:url(:/gui/checkbox/checked.png);}"
+                   "QCheckBox::indicator:!enabled:unchecked{image:url(:/gui/checkbox/disabled_unchecked.png);}"
+                   "QCheckBox::indicator:!enabled:checked{image:url(:/gui/checkbox/disabled_checked.png);}");
 
 QString checkbox_main(QString const& spacing, QString const& rgb)
 {
     return QStringLiteral("QCheckBox{spacing:") + spacing + QStringLiteral("px;color:rgb(") + rgb
-        + QStringLiteral(");margin: 2px 0px 2px 2px;}") + tooltip_rule;
+           + QStringLiteral(");margin: 2px 0px 2px 2px;}") + tooltip_rule;
 }
 
 TEST(checkbox, starts_with_the_resource_indicators)
@@ -183,14 +185,18 @@ TEST(checkbox, init_chooses_the_indicator_rules)
         QString expected;
     };
     QString const both = QStringLiteral(
-        "QCheckBox::indicator:enabled:unchecked{image:url(u.png);border:1px solid rgb(99,99,99);width:14px;height:14px;}"
-        "QCheckBox::indicator:enabled:checked{image:url(c.png);border:3px solid rgb(255,255,255);width:10px;height:10px;}"
-        "QCheckBox::indicator:!enabled:unchecked{image:url(u.png);border:1px solid rgb(99,99,99);width:14px;height:14px;}"
+        "QCheckBox::indicator:enabled:unchecked{image:url(u.png);border:1px solid "
+        "rgb(99,99,99);width:14px;height:14px;}"
+        "QCheckBox::indicator:enabled:checked{image:url(c.png);border:3px solid "
+        "rgb(255,255,255);width:10px;height:10px;}"
+        "QCheckBox::indicator:!enabled:unchecked{image:url(u.png);border:1px solid "
+        "rgb(99,99,99);width:14px;height:14px;}"
         "QCheckBox::indicator:!enabled:checked{image:url(c.png);border:3px solid rgb(255,255,255);width:10px;"
         "height:10px;}");
     QString const checked_only = QStringLiteral(
         "QCheckBox::indicator:enabled:unchecked{image:url(:/gui/checkbox/unchecked.png);}"
-        "QCheckBox::indicator:enabled:checked{image:url(c.png);border:3px solid rgb(255,255,255);width:10px;height:10px;}"
+        "QCheckBox::indicator:enabled:checked{image:url(c.png);border:3px solid "
+        "rgb(255,255,255);width:10px;height:10px;}"
         "QCheckBox::indicator:!enabled:unchecked{image:url(:/gui/checkbox/disabled_unchecked.png);}"
         "QCheckBox::indicator:!enabled:checked{image:url(c.png);border:3px solid rgb(255,255,255);width:10px;"
         "height:10px;}");
@@ -199,15 +205,15 @@ TEST(checkbox, init_chooses_the_indicator_rules)
         "height:14px;}QCheckBox::indicator:checked{background-color:rgba(1,2,3,4);border:3px solid rgb(255,255,255);"
         "width:10px;height:10px;}");
     QString const none;
-    for (row const& r : {row{QColor(0, 0, 0, 0), QStringLiteral("c.png"), QStringLiteral("u.png"), both},
-                         row{QColor(1, 2, 3, 4), QStringLiteral("c.png"), QStringLiteral("u.png"), both},
-                         row{QColor(0, 0, 0, 0), QStringLiteral("c.png"), none, checked_only},
-                         row{QColor(0, 0, 0, 0), none, QStringLiteral("u.png"), default_indicators},
-                         row{QColor(0, 0, 0, 0), none, none, default_indicators},
-                         row{QColor(1, 2, 3, 4), none, none, coloured},
-                         row{QColor(1, 2, 3, 4), none, QStringLiteral("u.png"), coloured},
-                         row{QColor(0, 0, 0, 255), none, none,
-                             QString(coloured).replace(QStringLiteral("rgba(1,2,3,4)"), QStringLiteral("rgba(0,0,0,255)"))}}) {
+    for (row const& r :
+         {row{QColor(0, 0, 0, 0), QStringLiteral("c.png"), QStringLiteral("u.png"), both},
+          row{QColor(1, 2, 3, 4), QStringLiteral("c.png"), QStringLiteral("u.png"), both},
+          row{QColor(0, 0, 0, 0), QStringLiteral("c.png"), none, checked_only},
+          row{QColor(0, 0, 0, 0), none, QStringLiteral("u.png"), default_indicators},
+          row{QColor(0, 0, 0, 0), none, none, default_indicators}, row{QColor(1, 2, 3, 4), none, none, coloured},
+          row{QColor(1, 2, 3, 4), none, QStringLiteral("u.png"), coloured},
+          row{QColor(0, 0, 0, 255), none, none,
+              QString(coloured).replace(QStringLiteral("rgba(1,2,3,4)"), QStringLiteral("rgba(0,0,0,255)"))}}) {
         varo::checkbox box(QStringLiteral("x"), nullptr, false);
         box.init(7, r.indicator, r.checked_image, r.unchecked_image, QColor(10, 20, 30));
         EXPECT_EQ(box.styleSheet(), checkbox_main(QStringLiteral("7"), QStringLiteral("10,20,30")) + r.expected)
@@ -250,11 +256,10 @@ TEST(checkbox_flat, drawn_size_keeps_the_checked_ratio)
         QSize image;
         QSize drawn;
     };
-    for (row const& r : {row{QSize(28, 14), QSize(28, 14)}, row{QSize(10, 20), QSize(7, 14)},
-                         row{QSize(3, 7), QSize(6, 14)}, row{QSize(7142, 10), QSize(9998, 14)},
-                         row{QSize(7150, 10), QSize(9999, 13)}, row{QSize(0, 0), QSize()}}) {
-        EXPECT_EQ(varo::checkbox_flat::drawn_size(r.image), r.drawn)
-            << r.image.width() << "x" << r.image.height();
+    for (row const& r :
+         {row{QSize(28, 14), QSize(28, 14)}, row{QSize(10, 20), QSize(7, 14)}, row{QSize(3, 7), QSize(6, 14)},
+          row{QSize(7142, 10), QSize(9998, 14)}, row{QSize(7150, 10), QSize(9999, 13)}, row{QSize(0, 0), QSize()}}) {
+        EXPECT_EQ(varo::checkbox_flat::drawn_size(r.image), r.drawn) << r.image.width() << "x" << r.image.height();
     }
 }
 

@@ -68,13 +68,8 @@ TEST_F(language_test, without_a_stored_language_the_supported_system_language_is
         const char* locale;
         const char* suffix;
     } cases[] = {
-        {"de_DE.UTF-8", "de"},
-        {"de_AT.UTF-8", "de"},
-        {"en_US.UTF-8", "en"},
-        {"en_GB.UTF-8", "en"},
-        {"fr_FR.UTF-8", "en"},
-        {"ko_KR.UTF-8", "en"},
-        {"it_IT.UTF-8", "en"},
+        {"de_DE.UTF-8", "de"}, {"de_AT.UTF-8", "de"}, {"en_US.UTF-8", "en"}, {"en_GB.UTF-8", "en"},
+        {"fr_FR.UTF-8", "en"}, {"ko_KR.UTF-8", "en"}, {"it_IT.UTF-8", "en"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(suffix_on_a_system_of(c.locale, false), c.suffix) << c.locale;
@@ -84,8 +79,7 @@ TEST_F(language_test, without_a_stored_language_the_supported_system_language_is
 
 TEST(language, the_supported_languages_are_german_then_english)
 {
-    EXPECT_EQ(varo::supported_languages,
-              (QList<QLocale>{QLocale(QLocale::German), QLocale(QLocale::English)}));
+    EXPECT_EQ(varo::supported_languages, (QList<QLocale>{QLocale(QLocale::German), QLocale(QLocale::English)}));
 }
 
 TEST(language, the_language_map_knows_four_languages)
@@ -129,9 +123,8 @@ TEST_F(language_test, continue_working_keeps_the_application_running)
         box_parent = box.parentWidget();
         box.button(QMessageBox::Yes)->click();
     });
-    run_answered(script, [&parent] {
-        EXPECT_FALSE(varo::ask_for_application_restart_if_language_changed(&parent, "en"));
-    });
+    run_answered(script,
+                 [&parent] { EXPECT_FALSE(varo::ask_for_application_restart_if_language_changed(&parent, "en")); });
     EXPECT_EQ(probe_event_loop(), 5) << "the application was not told to quit";
     EXPECT_EQ(box_parent, &parent);
 }
@@ -145,10 +138,9 @@ TEST_F(language_test, the_question_is_translated_in_the_free_function_context)
     run_answered(script, [] { EXPECT_FALSE(varo::ask_for_application_restart_if_language_changed(nullptr, "en")); });
     ASSERT_EQ(script.seen().size(), 1);
     EXPECT_EQ(script.seen()[0].title, "[Application language changed]");
-    for (const char* text :
-         {"Application language changed", "Continue working", "Quit now",
-          "The application language has been changed.\nThe application needs to be restarted "
-          "to use the new language."})
+    for (const char* text : {"Application language changed", "Continue working", "Quit now",
+                             "The application language has been changed.\nThe application needs to be restarted "
+                             "to use the new language."})
         EXPECT_TRUE(translator.requests.contains(QString("QObject|") + text)) << text;
 }
 

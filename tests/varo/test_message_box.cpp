@@ -97,19 +97,15 @@ TEST(message_box, prepare_buttons_styles_the_icon_label)
     box.prepare_buttons(QMessageBox::Ok, QMessageBox::NoButton);
     auto* label = box.findChild<QLabel*>("qt_msgboxex_icon_label");
     ASSERT_NE(label, nullptr);
-    EXPECT_EQ(label->styleSheet(),
-              "background: none; background-color: rgb(47,47,47); color: rgb(184,196,191);");
+    EXPECT_EQ(label->styleSheet(), "background: none; background-color: rgb(47,47,47); color: rgb(184,196,191);");
 }
 
 TEST(message_box, prepare_buttons_adds_in_ascending_value_order)
 {
-    EXPECT_EQ(buttons_added(QMessageBox::NoToAll | QMessageBox::No | QMessageBox::YesToAll
-                            | QMessageBox::Yes),
-              (std::vector<button>{QMessageBox::Yes, QMessageBox::YesToAll, QMessageBox::No,
-                                   QMessageBox::NoToAll}));
+    EXPECT_EQ(buttons_added(QMessageBox::NoToAll | QMessageBox::No | QMessageBox::YesToAll | QMessageBox::Yes),
+              (std::vector<button>{QMessageBox::Yes, QMessageBox::YesToAll, QMessageBox::No, QMessageBox::NoToAll}));
     EXPECT_EQ(buttons_added(QMessageBox::RestoreDefaults | QMessageBox::Cancel | QMessageBox::Ok),
-              (std::vector<button>{QMessageBox::Ok, QMessageBox::Cancel,
-                                   QMessageBox::RestoreDefaults}));
+              (std::vector<button>{QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::RestoreDefaults}));
 }
 
 TEST(message_box, the_default_is_the_given_button_or_the_first_accepting_one)
@@ -123,8 +119,7 @@ TEST(message_box, the_default_is_the_given_button_or_the_first_accepting_one)
         {QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::NoButton, QMessageBox::Ok},
         {QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton, QMessageBox::NoButton},
         {QMessageBox::Save | QMessageBox::Open, QMessageBox::NoButton, QMessageBox::Save},
-        {QMessageBox::Discard | QMessageBox::Retry | QMessageBox::Ignore, QMessageBox::NoButton,
-         QMessageBox::Retry},
+        {QMessageBox::Discard | QMessageBox::Retry | QMessageBox::Ignore, QMessageBox::NoButton, QMessageBox::Retry},
         {QMessageBox::Apply | QMessageBox::Help, QMessageBox::NoButton, QMessageBox::NoButton},
         {QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::No},
         {QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel, QMessageBox::Cancel},
@@ -133,8 +128,7 @@ TEST(message_box, the_default_is_the_given_button_or_the_first_accepting_one)
     for (const auto& c : cases) {
         varo::message_box box(QMessageBox::Question, "t", "x", QMessageBox::NoButton, nullptr);
         box.prepare_buttons(c.buttons, c.given);
-        const button chosen =
-            box.defaultButton() ? box.standardButton(box.defaultButton()) : QMessageBox::NoButton;
+        const button chosen = box.defaultButton() ? box.standardButton(box.defaultButton()) : QMessageBox::NoButton;
         EXPECT_EQ(chosen, c.chosen) << "buttons " << int(c.buttons) << ", given " << c.given;
     }
 }
@@ -143,13 +137,13 @@ TEST(message_box, the_four_text_question_puts_the_texts_on_yes_no_yes_to_all_and
 {
     const auto [view, result] = run(
         [] {
-            return varo::message_box::question(nullptr, "Title", "Text", "Convert", "Skip",
-                                               "Convert All", "Skip All", QMessageBox::Yes);
+            return varo::message_box::question(nullptr, "Title", "Text", "Convert", "Skip", "Convert All", "Skip All",
+                                               QMessageBox::Yes);
         },
         QMessageBox::YesToAll);
     EXPECT_EQ(view.icon, QMessageBox::Question);
-    EXPECT_EQ(view.buttons, (std::vector<button>{QMessageBox::Yes, QMessageBox::YesToAll,
-                                                 QMessageBox::No, QMessageBox::NoToAll}));
+    EXPECT_EQ(view.buttons,
+              (std::vector<button>{QMessageBox::Yes, QMessageBox::YesToAll, QMessageBox::No, QMessageBox::NoToAll}));
     EXPECT_EQ(view.texts, (QStringList{"Convert", "Convert All", "Skip", "Skip All"}));
     EXPECT_EQ(view.default_button, QMessageBox::Yes);
     EXPECT_EQ(result, QMessageBox::YesToAll);
@@ -168,54 +162,60 @@ TEST(message_box, every_static_function_shows_its_icon_buttons_and_texts)
         button answer;
     } cases[] = {
         {"information",
-         [&] {
-             return varo::message_box::information(&parent, "T", "X", QMessageBox::Ok,
-                                                   QMessageBox::NoButton);
-         },
-         QMessageBox::Information, {QMessageBox::Ok}, {}, QMessageBox::Ok, QMessageBox::Ok},
+         [&] { return varo::message_box::information(&parent, "T", "X", QMessageBox::Ok, QMessageBox::NoButton); },
+         QMessageBox::Information,
+         {QMessageBox::Ok},
+         {},
+         QMessageBox::Ok,
+         QMessageBox::Ok},
         {"question with buttons",
          [&] {
-             return varo::message_box::question(&parent, "T", "X",
-                                                QMessageBox::Yes | QMessageBox::No,
+             return varo::message_box::question(&parent, "T", "X", QMessageBox::Yes | QMessageBox::No,
                                                 QMessageBox::NoButton);
          },
-         QMessageBox::Question, {QMessageBox::Yes, QMessageBox::No}, {}, QMessageBox::NoButton,
+         QMessageBox::Question,
+         {QMessageBox::Yes, QMessageBox::No},
+         {},
+         QMessageBox::NoButton,
          QMessageBox::No},
         {"question with two texts",
-         [&] {
-             return varo::message_box::question(&parent, "T", "X", "Go on", "Stop",
-                                                QMessageBox::Yes);
-         },
-         QMessageBox::Question, {QMessageBox::Yes, QMessageBox::No}, {"Go on", "Stop"},
-         QMessageBox::Yes, QMessageBox::No},
+         [&] { return varo::message_box::question(&parent, "T", "X", "Go on", "Stop", QMessageBox::Yes); },
+         QMessageBox::Question,
+         {QMessageBox::Yes, QMessageBox::No},
+         {"Go on", "Stop"},
+         QMessageBox::Yes,
+         QMessageBox::No},
         {"question with three texts",
-         [&] {
-             return varo::message_box::question(&parent, "T", "X", "A", "B", "C",
-                                                QMessageBox::Cancel);
-         },
-         QMessageBox::Question, {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel},
-         {"A", "B", "C"}, QMessageBox::Cancel, QMessageBox::Cancel},
+         [&] { return varo::message_box::question(&parent, "T", "X", "A", "B", "C", QMessageBox::Cancel); },
+         QMessageBox::Question,
+         {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel},
+         {"A", "B", "C"},
+         QMessageBox::Cancel,
+         QMessageBox::Cancel},
         {"warning",
          [&] {
-             return varo::message_box::warning(&parent, "T", "X",
-                                               QMessageBox::Ok | QMessageBox::Cancel,
+             return varo::message_box::warning(&parent, "T", "X", QMessageBox::Ok | QMessageBox::Cancel,
                                                QMessageBox::Cancel);
          },
-         QMessageBox::Warning, {QMessageBox::Ok, QMessageBox::Cancel}, {}, QMessageBox::Cancel,
+         QMessageBox::Warning,
+         {QMessageBox::Ok, QMessageBox::Cancel},
+         {},
+         QMessageBox::Cancel,
          QMessageBox::Ok},
         {"critical with buttons",
-         [&] {
-             return varo::message_box::critical(&parent, "T", "X", QMessageBox::Ok,
-                                                QMessageBox::NoButton);
-         },
-         QMessageBox::Critical, {QMessageBox::Ok}, {}, QMessageBox::Ok, QMessageBox::Ok},
+         [&] { return varo::message_box::critical(&parent, "T", "X", QMessageBox::Ok, QMessageBox::NoButton); },
+         QMessageBox::Critical,
+         {QMessageBox::Ok},
+         {},
+         QMessageBox::Ok,
+         QMessageBox::Ok},
         {"critical with two texts",
-         [&] {
-             return varo::message_box::critical(&parent, "T", "X", "Retry it", "Give up",
-                                                QMessageBox::NoButton);
-         },
-         QMessageBox::Critical, {QMessageBox::Yes, QMessageBox::No}, {"Retry it", "Give up"},
-         QMessageBox::NoButton, QMessageBox::Yes},
+         [&] { return varo::message_box::critical(&parent, "T", "X", "Retry it", "Give up", QMessageBox::NoButton); },
+         QMessageBox::Critical,
+         {QMessageBox::Yes, QMessageBox::No},
+         {"Retry it", "Give up"},
+         QMessageBox::NoButton,
+         QMessageBox::Yes},
     };
     for (const auto& c : cases) {
         const auto [view, result] = run(c.show, c.answer);
@@ -264,21 +264,21 @@ protected:
 TEST_F(verbose_box, logs_title_text_and_the_clicked_button)
 {
     varo::message_box::verbose = true;
-    run([] {
-        return varo::message_box::question(nullptr, "Übersicht", "Convert \"a\"?", "Convert",
-                                           "Skip", "Convert All", "Skip All", QMessageBox::Yes);
-    }, QMessageBox::YesToAll);
-    run([] { return varo::message_box::information(nullptr, "T", "X", QMessageBox::Ok,
-                                                   QMessageBox::NoButton); },
+    run(
+        [] {
+            return varo::message_box::question(nullptr, "Übersicht", "Convert \"a\"?", "Convert", "Skip", "Convert All",
+                                               "Skip All", QMessageBox::Yes);
+        },
+        QMessageBox::YesToAll);
+    run([] { return varo::message_box::information(nullptr, "T", "X", QMessageBox::Ok, QMessageBox::NoButton); },
         QMessageBox::NoButton);
     EXPECT_EQ(log.texts(QtDebugMsg), (QStringList{"MessageBox \"Übersicht\" \"Convert \"a\"?\": Convert All",
-                                                 "MessageBox \"T\" \"X\": Cancel"}));
+                                                  "MessageBox \"T\" \"X\": Cancel"}));
 }
 
 TEST_F(verbose_box, logs_nothing_while_clear)
 {
-    run([] { return varo::message_box::information(nullptr, "T", "X", QMessageBox::Ok,
-                                                   QMessageBox::NoButton); },
+    run([] { return varo::message_box::information(nullptr, "T", "X", QMessageBox::Ok, QMessageBox::NoButton); },
         QMessageBox::Ok);
     EXPECT_TRUE(log.texts(QtDebugMsg).isEmpty());
 }

@@ -21,8 +21,7 @@
 
 namespace {
 
-const char* const kestova_pattern =
-    "%{time hh:mm:ss.zzz} %{if-category}%{category}: %{endif}%{message}";
+const char* const kestova_pattern = "%{time hh:mm:ss.zzz} %{if-category}%{category}: %{endif}%{message}";
 const char* const qt_default_pattern = "%{if-category}%{category}: %{endif}%{message}";
 
 Q_LOGGING_CATEGORY(test_category, "kestova.test")
@@ -72,9 +71,9 @@ TEST_F(handler_test, lines_take_the_message_pattern)
     qInfo("plain");
     qCInfo(test_category, "sorted");
     const QString text = QString::fromStdString(out.text());
-    const QRegularExpression expected(QStringLiteral(
-        "^Info: \\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d plain\n"
-        "Info: \\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d kestova\\.test: sorted\n$"));
+    const QRegularExpression expected(
+        QStringLiteral("^Info: \\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d plain\n"
+                       "Info: \\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d kestova\\.test: sorted\n$"));
     EXPECT_TRUE(expected.match(text).hasMatch()) << text.toStdString();
 }
 
@@ -91,7 +90,8 @@ TEST_F(handler_test, timed_lines_are_the_lines_qt_formats)
         {"default", QStringLiteral("plain")},
         {nullptr, QStringLiteral("no category")},
         {"kestova.test", QStringLiteral("sorted")},
-        {"default", QString::fromUtf8("Gr\xc3\xbc\xc3\x9f" "e \xe2\x86\x92 \xf0\x9f\x93\xb7")},
+        {"default", QString::fromUtf8("Gr\xc3\xbc\xc3\x9f"
+                                      "e \xe2\x86\x92 \xf0\x9f\x93\xb7")},
         {"default", QString::fromUtf8("ab\0cd", 5)},
         {"default", QString()},
     };
@@ -106,8 +106,7 @@ TEST_F(handler_test, timed_lines_are_the_lines_qt_formats)
             if (before != after)
                 continue;
             compared = true;
-            EXPECT_EQ(case_out.text(), "Info: " + std::string(before.constData()) + "\n")
-                << c.message.toStdString();
+            EXPECT_EQ(case_out.text(), "Info: " + std::string(before.constData()) + "\n") << c.message.toStdString();
         }
         EXPECT_TRUE(compared) << c.message.toStdString();
     }
@@ -139,8 +138,7 @@ TEST_F(handler_test, only_the_exact_libpng_srgb_warning_is_dropped)
         stream_capture case_out(std::cout);
         hook_calls = 0;
         qWarning("%s", c.message);
-        EXPECT_EQ(case_out.text(), c.written ? std::string("Warning: ") + c.message + "\n" : "")
-            << c.message;
+        EXPECT_EQ(case_out.text(), c.written ? std::string("Warning: ") + c.message + "\n" : "") << c.message;
         EXPECT_EQ(hook_calls, c.written ? 1 : 0) << c.message;
     }
 }
@@ -218,8 +216,7 @@ TEST_F(handler_test, lines_of_concurrent_threads_are_never_interleaved)
     std::istringstream text(out.text());
     std::string line;
     int count = 0;
-    const QRegularExpression whole(
-        QStringLiteral("^Info: thread \\d line \\d+ of a message long enough to be split$"));
+    const QRegularExpression whole(QStringLiteral("^Info: thread \\d line \\d+ of a message long enough to be split$"));
     while (std::getline(text, line)) {
         ++count;
         EXPECT_TRUE(whole.match(QString::fromStdString(line)).hasMatch()) << line;
@@ -233,8 +230,8 @@ void fatal_on_the_gui_thread()
     qSetMessagePattern(QStringLiteral("%{message}"));
     modal_script script;
     script.answer_as<QMessageBox>([](QMessageBox& box) {
-        std::fprintf(stderr, "box: %s | %s | %d\n", qUtf8Printable(box.windowTitle()),
-                     qUtf8Printable(box.text()), int(box.standardButtons()));
+        std::fprintf(stderr, "box: %s | %s | %d\n", qUtf8Printable(box.windowTitle()), qUtf8Printable(box.text()),
+                     int(box.standardButtons()));
         box.button(QMessageBox::Ok)->click();
     });
     script.run([] { qFatal("boom"); });
@@ -252,7 +249,7 @@ TEST(handler_death_test, a_fatal_message_writes_its_line_then_shows_qts_critical
 {
     const std::string expected = "Fatal: boom\n.*box: Fatal error \\| Kestova encountered a fatal "
                                  "error and must be terminated:\nboom \\| "
-        + std::to_string(int(QMessageBox::Ok));
+                                 + std::to_string(int(QMessageBox::Ok));
     EXPECT_DEATH(fatal_on_the_gui_thread(), expected);
 }
 

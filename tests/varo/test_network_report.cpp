@@ -17,8 +17,8 @@ TEST(interface_flags_text, names_the_set_flags_in_value_order)
         {flag::IsUp | flag::IsRunning | flag::CanMulticast, "IsUp|IsRunning|CanMulticast"},
         {flag::CanMulticast | flag::IsUp, "IsUp|CanMulticast"},
         {flag::IsLoopBack, "IsLoopBack"},
-        {flag::IsUp | flag::IsRunning | flag::CanBroadcast | flag::IsLoopBack
-             | flag::IsPointToPoint | flag::CanMulticast,
+        {flag::IsUp | flag::IsRunning | flag::CanBroadcast | flag::IsLoopBack | flag::IsPointToPoint
+             | flag::CanMulticast,
          "IsUp|IsRunning|CanBroadcast|IsLoopBack|IsPointToPoint|CanMulticast"},
     };
     for (const auto& c : cases)
@@ -31,13 +31,10 @@ TEST(network_report, lists_every_interface_with_its_flags_and_addresses)
     QString expected;
     for (const QNetworkInterface& network : interfaces) {
         expected += QStringLiteral("Interface: %1 (%2) HW: %3\n")
-                        .arg(network.name(), network.humanReadableName(),
-                             network.hardwareAddress());
+                        .arg(network.name(), network.humanReadableName(), network.hardwareAddress());
         expected += "\t" + varo::interface_flags_text(network.flags()) + "\n";
         for (const QNetworkAddressEntry& entry : network.addressEntries())
-            expected += QStringLiteral("\tAddress: %1/%2\n")
-                            .arg(entry.ip().toString())
-                            .arg(entry.prefixLength());
+            expected += QStringLiteral("\tAddress: %1/%2\n").arg(entry.ip().toString()).arg(entry.prefixLength());
     }
     EXPECT_EQ(varo::network_report(), expected);
 }

@@ -409,10 +409,8 @@ struct axis {
 };
 
 axis const axes[] = {
-    {"horizontal", &cell::width, cell::left, cell::right, &QWidget::x, &QWidget::width, &QWidget::y,
-     &QWidget::height},
-    {"vertical", &cell::height, cell::top, cell::bottom, &QWidget::y, &QWidget::height, &QWidget::x,
-     &QWidget::width},
+    {"horizontal", &cell::width, cell::left, cell::right, &QWidget::x, &QWidget::width, &QWidget::y, &QWidget::height},
+    {"vertical", &cell::height, cell::top, cell::bottom, &QWidget::y, &QWidget::height, &QWidget::x, &QWidget::width},
 };
 
 TEST(qt_layout, placement_rules_across_and_down)

@@ -94,8 +94,7 @@ TEST(property, commas_build_a_list)
 TEST(property, conversions_to_a_list)
 {
     EXPECT_TRUE(varo::make_property_vector().empty());
-    EXPECT_EQ(varo::_convert_to_property_vector(property::newline),
-              (std::vector<varo::property*>{&property::newline}));
+    EXPECT_EQ(varo::_convert_to_property_vector(property::newline), (std::vector<varo::property*>{&property::newline}));
     std::vector<varo::property*> const list = {&property::hide, &property::width};
     EXPECT_EQ(varo::_convert_to_property_vector(list), list);
 }

@@ -111,8 +111,7 @@ void write_table(std::string const& path, std::string const& title, profile_ptr 
                 double const in[3] = {r / 16.0, g / 16.0, b / 16.0};
                 double result[3] = {0, 0, 0};
                 cmsDoTransform(transform.get(), in, result, 1);
-                out << to_ten_bits(result[0]) << ' ' << to_ten_bits(result[1]) << ' ' << to_ten_bits(result[2])
-                    << '\n';
+                out << to_ten_bits(result[0]) << ' ' << to_ten_bits(result[1]) << ' ' << to_ten_bits(result[2]) << '\n';
             }
         }
     }
@@ -134,8 +133,7 @@ int main(int argc, char** argv)
         write_table(directory + "/ProPhotoRGB_to_AdobeRGB1998.3dl", "ProPhoto RGB to Adobe RGB (1998)",
                     adobe_rgb_1998());
         write_table(directory + "/ProPhotoRGB_to_sRGB.3dl", "ProPhoto RGB to sRGB", srgb());
-        write_table(directory + "/ProPhotoRGB_to_WideGamutRGB.3dl", "ProPhoto RGB to Wide Gamut RGB",
-                    wide_gamut_rgb());
+        write_table(directory + "/ProPhotoRGB_to_WideGamutRGB.3dl", "ProPhoto RGB to Wide Gamut RGB", wide_gamut_rgb());
     } catch (std::exception const& error) {
         std::cerr << "make_3dl: " << error.what() << '\n';
         return 1;

@@ -196,8 +196,7 @@ QImage small_logo()
     painter.drawText(QRectF(34, 0, 120, 27), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("KESTOVA"));
     painter.setFont(regular_font(12));
     painter.setPen(icon_grey);
-    painter.drawText(QRectF(132, 0, 220, 27), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("preset converter"));
+    painter.drawText(QRectF(132, 0, 220, 27), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("preset converter"));
     return image;
 }
 
@@ -212,8 +211,7 @@ QImage about_logo()
     painter.drawText(QRectF(86, 4, 262, 56), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("KESTOVA"));
     painter.setFont(regular_font(17));
     painter.setPen(icon_grey);
-    painter.drawText(QRectF(88, 54, 260, 26), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("preset converter"));
+    painter.drawText(QRectF(88, 54, 260, 26), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("preset converter"));
     return image;
 }
 
@@ -265,12 +263,12 @@ int main(int argc, char** argv)
     if (!load_fonts(QString::fromLocal8Bit(argv[1])) || !QDir().mkpath(folder))
         return 1;
     bool const ok = save(open_icon(), folder, "icon_open.png") && save(convert_icon(), folder, "icon_convert.png")
-        && save(settings_icon(), folder, "icon_settings.png")
-        && save(ring_icon(QStringLiteral("i")), folder, "icon_about.png")
-        && save(ring_icon(QStringLiteral("?")), folder, "icon_help.png")
-        && save(small_logo(), folder, "logo_small.png") && save(about_logo(), folder, "logo.png")
-        && save(bar(97, QColor(40, 40, 40), QColor(30, 30, 30), QColor(20, 20, 20)), folder, "Head.png")
-        && save(bar(38, QColor(34, 34, 34), QColor(28, 28, 28), QColor(20, 20, 20)), folder,
-                "head_small_dark_without_shadow.png");
+                    && save(settings_icon(), folder, "icon_settings.png")
+                    && save(ring_icon(QStringLiteral("i")), folder, "icon_about.png")
+                    && save(ring_icon(QStringLiteral("?")), folder, "icon_help.png")
+                    && save(small_logo(), folder, "logo_small.png") && save(about_logo(), folder, "logo.png")
+                    && save(bar(97, QColor(40, 40, 40), QColor(30, 30, 30), QColor(20, 20, 20)), folder, "Head.png")
+                    && save(bar(38, QColor(34, 34, 34), QColor(28, 28, 28), QColor(20, 20, 20)), folder,
+                            "head_small_dark_without_shadow.png");
     return ok ? 0 : 1;
 }

@@ -109,8 +109,8 @@ int main(int argc, char** argv)
         && save(button_frame({QColor(22, 22, 22), QColor(32, 32, 32), QColor(38, 38, 38)}), folder,
                 "button/dark_pressed.png")
         && save(button_frame({none, none, none}), folder, "button/blank_normal.png")
-        && save(button_frame({QColor(255, 255, 255, 24), QColor(255, 255, 255, 16), QColor(255, 255, 255, 16)}),
-                folder, "button/blank_pressed.png")
+        && save(button_frame({QColor(255, 255, 255, 24), QColor(255, 255, 255, 16), QColor(255, 255, 255, 16)}), folder,
+                "button/blank_pressed.png")
         && save(button_frame({QColor(52, 52, 52), QColor(40, 40, 40), QColor(36, 36, 36)}), folder,
                 "button/header_normal.png")
         && save(button_frame({QColor(24, 24, 24), QColor(26, 26, 26), QColor(30, 30, 30)}), folder,

@@ -87,8 +87,7 @@ application_log::application_log(QObject* parent) : QObject(parent), timer(this)
     connect(&timer, &QTimer::timeout, this, &application_log::drain);
     timer.start();
     build_window();
-    connect(filter, &QLineEdit::textChanged, this,
-            [this] { show_filtered(tab_widget->currentIndex()); });
+    connect(filter, &QLineEdit::textChanged, this, [this] { show_filtered(tab_widget->currentIndex()); });
     connect(filter, &QLineEdit::returnPressed, this, &application_log::run_command_line);
     connect(save_button, &QPushButton::clicked, this, &application_log::save_action);
     connect(clear_button, &QPushButton::clicked, this, &application_log::clear_action);
@@ -151,7 +150,8 @@ void application_log::install()
     installed = any_installed = true;
     replace_buffer(std::cout, capture, capture_mutex, out_tee);
     replace_buffer(std::cerr, capture, capture_mutex, err_tee);
-    add_command(QStringLiteral("help"), [this](QString) { print_help(); }, false);
+    add_command(
+        QStringLiteral("help"), [this](QString) { print_help(); }, false);
 }
 
 void application_log::add_command(QString name, std::function<void(QString)> function, bool hidden)
@@ -171,11 +171,9 @@ void application_log::build_window()
     filter->setPlaceholderText(QStringLiteral("Filter..."));
     filter->setClearButtonEnabled(true);
     layout->addWidget(filter, 0, 0);
-    save_button = new QPushButton(QIcon::fromTheme(QStringLiteral("document-save")),
-                                  tr("Save to disk"), window);
+    save_button = new QPushButton(QIcon::fromTheme(QStringLiteral("document-save")), tr("Save to disk"), window);
     layout->addWidget(save_button, 0, 2);
-    clear_button = new QPushButton(QIcon::fromTheme(QStringLiteral("edit-delete")),
-                                   tr("Clear log"), window);
+    clear_button = new QPushButton(QIcon::fromTheme(QStringLiteral("edit-delete")), tr("Clear log"), window);
     layout->addWidget(clear_button, 0, 3);
     network_button = new QPushButton(tr("Network report"), window);
     layout->addWidget(network_button, 0, 4);
@@ -190,8 +188,7 @@ void application_log::open_log_window()
         // Activating alone leaves a covered window behind the others.
         window->raise();
         window->activateWindow();
-    }
-    else
+    } else
         window->show();
 }
 
@@ -290,17 +287,16 @@ void application_log::save_action()
     const QString name = save_log();
     if (!name.isEmpty())
         message_box::information(window, tr("Application logs saved"),
-                                 tr("The application logs were saved to\n%1").arg(name),
-                                 QMessageBox::Ok, QMessageBox::NoButton);
+                                 tr("The application logs were saved to\n%1").arg(name), QMessageBox::Ok,
+                                 QMessageBox::NoButton);
 }
 
 QString application_log::save_log()
 {
     const QString file_name = QCoreApplication::applicationName() + QStringLiteral(" Log ")
-        + QString::number(QDateTime::currentSecsSinceEpoch()) + QStringLiteral(".log");
+                              + QString::number(QDateTime::currentSecsSinceEpoch()) + QStringLiteral(".log");
     const QByteArray report = log_report().toUtf8();
-    QFile file(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation)
-               + QLatin1Char('/') + file_name);
+    QFile file(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + QLatin1Char('/') + file_name);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
         message_box::warning(window, tr("Failed to save application logs"),
                              tr("Can't save the application logs to\n%1\n\nYou might not have "
@@ -314,8 +310,7 @@ QString application_log::save_log()
         message_box::warning(window, tr("Failed to save application logs"),
                              tr("Failed to write the complete application logs to\n%1\n\nCould "
                                 "only write %2/%3 bytes. The disk might be full.")
-                                 .arg(file.fileName(), QString::number(written),
-                                      QString::number(report.size())),
+                                 .arg(file.fileName(), QString::number(written), QString::number(report.size())),
                              QMessageBox::Ok, QMessageBox::NoButton);
     if (!file.flush())
         qDebug("Failed to flush logfile QFile instance.");
@@ -327,28 +322,25 @@ QString application_log::log_report()
 {
     const QString name = QCoreApplication::applicationName();
     QString report = QStringLiteral("Application: ") + name + QStringLiteral(" (")
-        + QCoreApplication::applicationVersion() + QStringLiteral(")\n");
-    report += QStringLiteral("Installed at: ") + QCoreApplication::applicationDirPath()
-        + QLatin1Char('\n');
-    report += QStringLiteral("Date: ") + QDateTime::currentDateTime().toString(Qt::TextDate)
-        + QLatin1Char('\n');
+                     + QCoreApplication::applicationVersion() + QStringLiteral(")\n");
+    report += QStringLiteral("Installed at: ") + QCoreApplication::applicationDirPath() + QLatin1Char('\n');
+    report += QStringLiteral("Date: ") + QDateTime::currentDateTime().toString(Qt::TextDate) + QLatin1Char('\n');
     report += rule + QLatin1Char('\n');
     report += network_report();
     report += rule + QStringLiteral("\n\n");
     report += tab_for(name).text;
     for (const log_tab& tab : qAsConst(tabs))
         if (tab.name != name)
-            report += QStringLiteral("\n\n") + rule + QStringLiteral("\nApplication: ")
-                + tab.name + QLatin1Char('\n') + tab.text;
+            report += QStringLiteral("\n\n") + rule + QStringLiteral("\nApplication: ") + tab.name + QLatin1Char('\n')
+                      + tab.text;
     return report;
 }
 
 void application_log::clear_action()
 {
-    const auto answer = message_box::question(
-        window, tr("Clear application logs"),
-        tr("Do you really want to clear the application logs?"),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton);
+    const auto answer = message_box::question(window, tr("Clear application logs"),
+                                              tr("Do you really want to clear the application logs?"),
+                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton);
     if (answer != QMessageBox::Yes)
         return;
     for (log_tab& tab : tabs) {

@@ -58,8 +58,8 @@ pixel_argb reference_colour(QImage& image, pixel_argb const& colour)
     for (int y = 0; y < image.height() && best > 0; ++y) {
         uchar const* pixel = image.constScanLine(y);
         for (int x = 0; x < image.width() && best > 0; ++x, pixel += 4) {
-            int const distance = std::abs(pixel[0] - colour.b) + std::abs(pixel[1] - colour.g)
-                + std::abs(pixel[2] - colour.r);
+            int const distance =
+                std::abs(pixel[0] - colour.b) + std::abs(pixel[1] - colour.g) + std::abs(pixel[2] - colour.r);
             if (distance < best) {
                 best = distance;
                 reference.b = pixel[0];
@@ -180,8 +180,7 @@ void button_dark::set_text_align(QString const& align)
     update_stylesheet();
 }
 
-void button_dark::set_style(bool checked_frame, bool checked_border, bool highlight_when_checked,
-                            bool pressed_border)
+void button_dark::set_style(bool checked_frame, bool checked_border, bool highlight_when_checked, bool pressed_border)
 {
     draw_checked_frame = checked_frame;
     use_checked_border = checked_border;

@@ -51,14 +51,11 @@ public:
     void reset_text_color();
 
     void set_icon(QString const& path, int x, int y, pixel_argb const& highlight, pixel_argb const& colour);
-    void set_multicolor_icon(QString const& path, int x, int y, pixel_argb const& highlight,
-                             pixel_argb const& colour);
-    void set_checked_icon(QString const& path, int x, int y, pixel_argb const& highlight,
-                          pixel_argb const& colour);
+    void set_multicolor_icon(QString const& path, int x, int y, pixel_argb const& highlight, pixel_argb const& colour);
+    void set_checked_icon(QString const& path, int x, int y, pixel_argb const& highlight, pixel_argb const& colour);
     void set_multicolor_checked_icon(QString const& path, int x, int y, pixel_argb const& highlight,
                                      pixel_argb const& colour);
-    void set_pressed_icon(QString const& path, int x, int y, pixel_argb const& highlight,
-                          pixel_argb const& colour);
+    void set_pressed_icon(QString const& path, int x, int y, pixel_argb const& highlight, pixel_argb const& colour);
     void set_multicolor_pressed_icon(QString const& path, int x, int y, pixel_argb const& highlight,
                                      pixel_argb const& colour);
 

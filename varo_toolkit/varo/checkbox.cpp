@@ -19,18 +19,20 @@ QString indicator_rules(QColor const& indicator, QString const& checked_image, Q
                               "width:10px;height:10px;}")
             .arg(checked_image, unchecked_image);
     if (!checked_image.isEmpty())
-        return QStringLiteral("QCheckBox::indicator:enabled:unchecked{image:url(:/gui/checkbox/unchecked.png);}"
-                              "QCheckBox::indicator:enabled:checked{image:url(%2);border:3px solid rgb(255,255,255);"
-                              "width:10px;height:10px;}"
-                              "QCheckBox::indicator:!enabled:unchecked{image:url(:/gui/checkbox/disabled_unchecked.png);}"
-                              "QCheckBox::indicator:!enabled:checked{image:url(%2);border:3px solid rgb(255,255,255);"
-                              "width:10px;height:10px;}")
+        return QStringLiteral(
+                   "QCheckBox::indicator:enabled:unchecked{image:url(:/gui/checkbox/unchecked.png);}"
+                   "QCheckBox::indicator:enabled:checked{image:url(%2);border:3px solid rgb(255,255,255);"
+                   "width:10px;height:10px;}"
+                   "QCheckBox::indicator:!enabled:unchecked{image:url(:/gui/checkbox/disabled_unchecked.png);}"
+                   "QCheckBox::indicator:!enabled:checked{image:url(%2);border:3px solid rgb(255,255,255);"
+                   "width:10px;height:10px;}")
             .arg(checked_image);
     if (indicator == QColor(0, 0, 0, 0))
-        return QStringLiteral("QCheckBox::indicator:enabled:unchecked{image:url(:/gui/checkbox/unchecked.png);}"
-                              "QCheckBox::indicator:enabled:checked{image:url(:/gui/checkbox/checked.png);}"
-                              "QCheckBox::indicator:!enabled:unchecked{image:url(:/gui/checkbox/disabled_unchecked.png);}"
-                              "QCheckBox::indicator:!enabled:checked{image:url(:/gui/checkbox/disabled_checked.png);}");
+        return QStringLiteral(
+            "QCheckBox::indicator:enabled:unchecked{image:url(:/gui/checkbox/unchecked.png);}"
+            "QCheckBox::indicator:enabled:checked{image:url(:/gui/checkbox/checked.png);}"
+            "QCheckBox::indicator:!enabled:unchecked{image:url(:/gui/checkbox/disabled_unchecked.png);}"
+            "QCheckBox::indicator:!enabled:checked{image:url(:/gui/checkbox/disabled_checked.png);}");
     return QStringLiteral("QCheckBox::indicator:unchecked{background-color:rgba(%2,%3,%4,%5);"
                           "border:1px solid rgb(99,99,99);width:14px;height:14px;}"
                           "QCheckBox::indicator:checked{background-color:rgba(%2,%3,%4,%5);"
@@ -47,8 +49,8 @@ checkbox::checkbox(QString const& text, QWidget* parent, bool checked) : QCheckB
     setChecked(checked);
 }
 
-void checkbox::init(int spacing, QColor const& indicator, QString const& checked_image,
-                    QString const& unchecked_image, QColor const& text)
+void checkbox::init(int spacing, QColor const& indicator, QString const& checked_image, QString const& unchecked_image,
+                    QColor const& text)
 {
     init_widget_resources();
     QString const main_rule = QStringLiteral("QCheckBox{spacing:%1px;color:rgb(%2,%3,%4);margin: 2px 0px 2px 2px;}"

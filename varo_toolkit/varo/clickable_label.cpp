@@ -5,7 +5,8 @@
 namespace varo {
 
 clickable_label::clickable_label(QString const& text, bool hover_underline, QWidget* parent)
-    : QLabel(text, parent), hover_underline(hover_underline)
+    : QLabel(text, parent),
+      hover_underline(hover_underline)
 {
     if (hover_underline) {
         setMouseTracking(true);

@@ -16,9 +16,10 @@ public:
 
     // The mutex guards `capture`, which the log window drains on another
     // schedule than the console is written.
-    copy_streambuf(std::basic_ostream<Char>& stream, std::basic_ostream<Char>& capture,
-                   std::mutex& capture_mutex)
-        : previous(stream.rdbuf()), stream(&stream), capture(&capture),
+    copy_streambuf(std::basic_ostream<Char>& stream, std::basic_ostream<Char>& capture, std::mutex& capture_mutex)
+        : previous(stream.rdbuf()),
+          stream(&stream),
+          capture(&capture),
           capture_mutex(&capture_mutex)
     {
         reset_put_area();
@@ -37,10 +38,7 @@ public:
     }
 
 protected:
-    int sync() override
-    {
-        return traits_type::eq_int_type(overflow(traits_type::eof()), traits_type::eof()) ? -1 : 0;
-    }
+    int sync() override { return traits_type::eq_int_type(overflow(traits_type::eof()), traits_type::eof()) ? -1 : 0; }
 
     int_type overflow(int_type c) override
     {

@@ -14,9 +14,9 @@ dialog_3rd_part_lib_info::dialog_3rd_part_lib_info(QWidget* parent) : QDialog(pa
     layout->setSpacing(10);
     setLayout(layout);
 
-    auto* header = new QLabel(
-        tr("%1 uses the following open source and/or 3rd party libraries:").arg(QGuiApplication::applicationDisplayName()),
-        this);
+    auto* header = new QLabel(tr("%1 uses the following open source and/or 3rd party libraries:")
+                                  .arg(QGuiApplication::applicationDisplayName()),
+                              this);
     header->setStyleSheet(QStringLiteral("font-size:16px;"));
     layout->addWidget(header);
 

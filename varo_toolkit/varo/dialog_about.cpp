@@ -35,8 +35,7 @@ QFont bold_font()
 // Shared by every about box of the process, loaded by the first one.
 QImage const& logo()
 {
-    static QImage const image(QString::fromStdString(
-        global_storage<>::get("image_logo", ":/images/logo.png")));
+    static QImage const image(QString::fromStdString(global_storage<>::get("image_logo", ":/images/logo.png")));
     return image;
 }
 
@@ -80,7 +79,8 @@ library_entry little_cms_entry()
 }
 
 dialog_about::dialog_about(QWidget* parent, bool, QString const& header_style, int header_height, int logo_margin)
-    : QDialog(parent), layout(new QVBoxLayout)
+    : QDialog(parent),
+      layout(new QVBoxLayout)
 {
     setFont(normal_font());
     setObjectName(QStringLiteral("dialog_about"));
@@ -152,8 +152,8 @@ void dialog_about::add_information_rows()
 
     grid->addWidget(label_in(bold_font(), tr("Webseite:"), this), 1, 0);
     QString const address = web_address();
-    auto* link = new QLabel(
-        QStringLiteral("<a style=\"color:#728a84;\" href=\"%1\">%1</a>").arg(address.toHtmlEscaped()), this);
+    auto* link =
+        new QLabel(QStringLiteral("<a style=\"color:#728a84;\" href=\"%1\">%1</a>").arg(address.toHtmlEscaped()), this);
     link->setTextFormat(Qt::RichText);
     link->setOpenExternalLinks(true);
     grid->addWidget(link, 1, 1);
@@ -172,16 +172,14 @@ void dialog_about::add_library_link()
 void dialog_about::add_notice()
 {
     QString const notice = QStringLiteral("\u00A9 2013-%1 %2 (%3)")
-                               .arg(QString::number(QDate::currentDate().year()),
-                                    QCoreApplication::organizationName(),
+                               .arg(QString::number(QDate::currentDate().year()), QCoreApplication::organizationName(),
                                     QString::fromStdString(git_version::version()));
     layout->addWidget(new QLabel(notice, this), 0, Qt::AlignHCenter);
     // Below the notice the same space as between the rows, not the bare edge.
     layout->addSpacing(layout->spacing());
 }
 
-void dialog_about::default_3rdparty_libs(bool exiftool, bool image_libraries,
-                                         QVector<library_entry> const& shipped)
+void dialog_about::default_3rdparty_libs(bool exiftool, bool image_libraries, QVector<library_entry> const& shipped)
 {
     open_3rdparty_info = [exiftool, image_libraries, shipped](QWidget* parent) {
         auto* libraries = new dialog_3rd_part_lib_info(parent);

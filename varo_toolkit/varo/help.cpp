@@ -1,7 +1,7 @@
 #include "varo/help.h"
 
-#include "varo/language.h"
 #include "varo/help_resources.h"
+#include "varo/language.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -44,8 +44,7 @@ bool write_new_file(const QString& path, const QByteArray& bytes)
 {
     QFile::remove(path);
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && file.write(bytes) == bytes.size()
-        && file.flush();
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && file.write(bytes) == bytes.size() && file.flush();
 }
 
 }
@@ -61,8 +60,8 @@ void open_help(const QString& file_template)
     }
     QFile source(path);
     if (!source.open(QIODevice::ReadOnly)) {
-        qWarning() << "Could not open help file for language" << suffix << "with template"
-                   << file_template << "resulting in" << path;
+        qWarning() << "Could not open help file for language" << suffix << "with template" << file_template
+                   << "resulting in" << path;
         return;
     }
     const QString page = with_platform_key_names(QString::fromUtf8(source.readAll()));

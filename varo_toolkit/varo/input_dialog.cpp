@@ -34,8 +34,8 @@ bool run(QInputDialog& dialog, bool* ok)
 
 }
 
-double input_dialog::get_double(QWidget* parent, QString const& title, QString const& label, double value,
-                                double min, double max, int decimals, bool* ok, Qt::WindowFlags flags)
+double input_dialog::get_double(QWidget* parent, QString const& title, QString const& label, double value, double min,
+                                double max, int decimals, bool* ok, Qt::WindowFlags flags)
 {
     QInputDialog dialog(parent, flags);
     style(dialog);
@@ -59,8 +59,7 @@ int input_dialog::get_int(QWidget* parent, QString const& title, QString const& 
 }
 
 QString input_dialog::get_item(QWidget* parent, QString const& title, QString const& label, QStringList const& items,
-                               int current, bool editable, bool* ok, Qt::WindowFlags flags,
-                               Qt::InputMethodHints hints)
+                               int current, bool editable, bool* ok, Qt::WindowFlags flags, Qt::InputMethodHints hints)
 {
     QInputDialog dialog(parent, flags);
     style(dialog);

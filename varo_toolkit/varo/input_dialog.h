@@ -19,8 +19,8 @@ public:
     static bool new_flat_style;
 
     static double get_double(QWidget* parent, QString const& title, QString const& label, double value = 0,
-                             double min = -2147483647, double max = 2147483647, int decimals = 1,
-                             bool* ok = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
+                             double min = -2147483647, double max = 2147483647, int decimals = 1, bool* ok = nullptr,
+                             Qt::WindowFlags flags = Qt::WindowFlags());
     static int get_int(QWidget* parent, QString const& title, QString const& label, int value = 0,
                        int min = -2147483647, int max = 2147483647, int step = 1, bool* ok = nullptr,
                        Qt::WindowFlags flags = Qt::WindowFlags());

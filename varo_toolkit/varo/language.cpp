@@ -2,8 +2,8 @@
 
 #include "varo/message_box.h"
 
-#include <QCoreApplication>
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QMap>
 #include <QSettings>
 

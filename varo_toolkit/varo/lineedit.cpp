@@ -10,9 +10,9 @@ lineedit::lineedit(QWidget* parent) : QLineEdit(parent), base_border(99, 99, 99,
 
 void lineedit::update_style()
 {
-    QString const rgb = QStringLiteral("%1,%2,%3")
-                            .arg(QString::number(border.red()), QString::number(border.green()),
-                                 QString::number(border.blue()));
+    QString const rgb =
+        QStringLiteral("%1,%2,%3")
+            .arg(QString::number(border.red()), QString::number(border.green()), QString::number(border.blue()));
     setStyleSheet(QStringLiteral("varo--lineedit{    background:rgb(38,38,38);    color:rgb(198,213,210);    "
                                  "border: 1px solid rgb(%1);    selection-background-color:rgb(198,213,210);    "
                                  "selection-color: #000;}"

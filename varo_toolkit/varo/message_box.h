@@ -11,8 +11,7 @@ public:
     // When set, every box run by the static functions logs its outcome.
     static bool verbose;
 
-    message_box(Icon icon, const QString& title, const QString& text, StandardButtons buttons,
-                QWidget* parent);
+    message_box(Icon icon, const QString& title, const QString& text, StandardButtons buttons, QWidget* parent);
     ~message_box() override;
 
     // Adds the buttons in ascending value order; the default is
@@ -21,31 +20,24 @@ public:
     StandardButton exec_logged();
 
     static StandardButton information(QWidget* parent, const QString& title, const QString& text,
-                                      StandardButtons buttons = Ok,
-                                      StandardButton default_button = NoButton);
+                                      StandardButtons buttons = Ok, StandardButton default_button = NoButton);
     static StandardButton question(QWidget* parent, const QString& title, const QString& text,
                                    StandardButtons buttons = StandardButtons(Yes | No),
                                    StandardButton default_button = NoButton);
-    static StandardButton question(QWidget* parent, const QString& title, const QString& text,
-                                   const QString& yes_text, const QString& no_text,
+    static StandardButton question(QWidget* parent, const QString& title, const QString& text, const QString& yes_text,
+                                   const QString& no_text, StandardButton default_button = NoButton);
+    static StandardButton question(QWidget* parent, const QString& title, const QString& text, const QString& yes_text,
+                                   const QString& no_text, const QString& cancel_text,
                                    StandardButton default_button = NoButton);
-    static StandardButton question(QWidget* parent, const QString& title, const QString& text,
-                                   const QString& yes_text, const QString& no_text,
-                                   const QString& cancel_text,
-                                   StandardButton default_button = NoButton);
-    static StandardButton question(QWidget* parent, const QString& title, const QString& text,
-                                   const QString& yes_text, const QString& no_text,
-                                   const QString& yes_to_all_text, const QString& no_to_all_text,
-                                   StandardButton default_button = NoButton);
+    static StandardButton question(QWidget* parent, const QString& title, const QString& text, const QString& yes_text,
+                                   const QString& no_text, const QString& yes_to_all_text,
+                                   const QString& no_to_all_text, StandardButton default_button = NoButton);
     static StandardButton warning(QWidget* parent, const QString& title, const QString& text,
-                                  StandardButtons buttons = Ok,
-                                  StandardButton default_button = NoButton);
+                                  StandardButtons buttons = Ok, StandardButton default_button = NoButton);
     static StandardButton critical(QWidget* parent, const QString& title, const QString& text,
-                                   StandardButtons buttons = Ok,
-                                   StandardButton default_button = NoButton);
-    static StandardButton critical(QWidget* parent, const QString& title, const QString& text,
-                                   const QString& yes_text, const QString& no_text,
-                                   StandardButton default_button = NoButton);
+                                   StandardButtons buttons = Ok, StandardButton default_button = NoButton);
+    static StandardButton critical(QWidget* parent, const QString& title, const QString& text, const QString& yes_text,
+                                   const QString& no_text, StandardButton default_button = NoButton);
 };
 
 }

@@ -63,8 +63,7 @@ std::ostream& type_stream(QtMsgType type)
 }
 
 // The prefix, the line as formatted and the context suffix.
-std::string console_line(const char* prefix, QtMsgType type, const QMessageLogContext& context,
-                         const QString& message)
+std::string console_line(const char* prefix, QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     std::string line;
     line.reserve(128);
@@ -97,11 +96,10 @@ void show_fatal_box(const QString& message)
 {
     if (!can_show_fatal_box())
         return;
-    QMessageBox::critical(
-        nullptr, QObject::tr("Fatal error"),
-        QObject::tr("%1 encountered a fatal error and must be terminated:\n%2")
-            .arg(QGuiApplication::applicationDisplayName(), message),
-        QMessageBox::Ok, QMessageBox::NoButton);
+    QMessageBox::critical(nullptr, QObject::tr("Fatal error"),
+                          QObject::tr("%1 encountered a fatal error and must be terminated:\n%2")
+                              .arg(QGuiApplication::applicationDisplayName(), message),
+                          QMessageBox::Ok, QMessageBox::NoButton);
 }
 
 }
@@ -117,7 +115,7 @@ void set_message_pattern(const QString& pattern)
     qSetMessagePattern(pattern);
     // Qt takes a pattern from the environment in place of this one.
     timed_pattern_flag = pattern == QLatin1String(timed_message_pattern)
-        && qEnvironmentVariableIsEmpty("QT_MESSAGE_PATTERN") && can_format_timed_lines();
+                         && qEnvironmentVariableIsEmpty("QT_MESSAGE_PATTERN") && can_format_timed_lines();
 }
 
 void qt_message_handler(QtMsgType type, const QMessageLogContext& context, const QString& message)

@@ -10,13 +10,12 @@ QString network_report()
 {
     QString report;
     for (const QNetworkInterface& network : QNetworkInterface::allInterfaces()) {
-        report += QStringLiteral("Interface: ") + network.name() + QStringLiteral(" (")
-            + network.humanReadableName() + QStringLiteral(") HW: ") + network.hardwareAddress()
-            + QLatin1Char('\n');
+        report += QStringLiteral("Interface: ") + network.name() + QStringLiteral(" (") + network.humanReadableName()
+                  + QStringLiteral(") HW: ") + network.hardwareAddress() + QLatin1Char('\n');
         report += QLatin1Char('\t') + interface_flags_text(network.flags()) + QLatin1Char('\n');
         for (const QNetworkAddressEntry& entry : network.addressEntries())
             report += QStringLiteral("\tAddress: ") + entry.ip().toString() + QLatin1Char('/')
-                + QString::number(entry.prefixLength()) + QLatin1Char('\n');
+                      + QString::number(entry.prefixLength()) + QLatin1Char('\n');
     }
     return report;
 }

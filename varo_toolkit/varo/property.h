@@ -28,7 +28,8 @@ public:
 
 // A flag: a property without values.
 template <>
-class property_type<void, 1> : public property {};
+class property_type<void, 1> : public property {
+};
 
 bool operator==(property* a, property b);
 

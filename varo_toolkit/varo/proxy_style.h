@@ -12,8 +12,7 @@ class proxy_style : public QProxyStyle {
 public:
     proxy_style();
 
-    int styleHint(StyleHint hint, const QStyleOption* option = nullptr,
-                  const QWidget* widget = nullptr,
+    int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
                   QStyleHintReturn* return_data = nullptr) const override;
 
 public slots:

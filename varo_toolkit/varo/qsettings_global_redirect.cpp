@@ -2,8 +2,6 @@
 
 namespace varo {
 
-void install_qsettings_global_redirect()
-{
-}
+void install_qsettings_global_redirect() {}
 
 }

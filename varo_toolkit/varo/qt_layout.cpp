@@ -87,7 +87,9 @@ int truncated_size(float length)
 }
 
 layout::layout(QWidget* parent, int cells_per_line, bool column_wise)
-    : QLayout(parent), column_wise(column_wise), cells_per_line(cells_per_line)
+    : QLayout(parent),
+      column_wise(column_wise),
+      cells_per_line(cells_per_line)
 {
 }
 

@@ -70,9 +70,9 @@ bool can_format_timed_lines()
 void append_timed_line(std::string& line, const QMessageLogContext& context, const QString& message)
 {
     thread_local second_text clock;
-    long long const milliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(
-                                       std::chrono::system_clock::now().time_since_epoch())
-                                       .count();
+    long long const milliseconds =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::system_clock::now().time_since_epoch())
+            .count();
     clock.update(milliseconds / 1000);
     line.append(clock.text, sizeof clock.text);
     append_digits(line, milliseconds % 1000, 3);

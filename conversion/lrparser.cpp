@@ -2,6 +2,7 @@
 
 #include "conversion/lightroom_importer.h"
 
+#include <QDebug>
 #include <QPoint>
 #include <QVector>
 

@@ -1,5 +1,7 @@
 #include "conversion/lrtoken.h"
 
+#include <QDebug>
+
 #include <cstddef>
 
 namespace {

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QDebug>
 #include <QString>
 #include <QStringRef>
 
 #include <vector>
+
+class QDebug;
 
 enum class token_type { name, str, boolean, num, equals, comma, lbrace, rbrace, eof };
 

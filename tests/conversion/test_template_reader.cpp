@@ -7,6 +7,7 @@
 #include "preset_corpus.h"
 #include "qstring_printer.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>

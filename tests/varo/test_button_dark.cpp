@@ -32,10 +32,10 @@ QString const main_rule_head =
 QString const main_rule_tail =
     QStringLiteral(";background:transparent;padding: 0.25em 1em;}QPushButton::hover{color:#f0f0f0;}"
                    "QToolTip{border:1px solid rgb(99,99,99);background-image:none;background-color:rgb(47,47,47);}");
-QString const checked_rule = QStringLiteral("QPushButton::checked{border-style:none;border-width:3px;border-image:url(:"
-                                            "/gui/button/dark_pressed.png) 3 stretch;}");
-QString const pressed_rule = QStringLiteral("QPushButton::pressed{border-style:none;border-width:3px;border-image:url(:"
-                                            "/gui/button/dark_pressed.png) 3 stretch;}");
+QString const checked_rule = QStringLiteral(
+    "QPushButton::checked{border-style:none;border-width:3px;border-image:url(:/gui/button/dark_pressed.png) 3 stretch;}");
+QString const pressed_rule = QStringLiteral(
+    "QPushButton::pressed{border-style:none;border-width:3px;border-image:url(:/gui/button/dark_pressed.png) 3 stretch;}");
 QString const disabled_rule = QStringLiteral("QPushButton::disabled{color:rgba(129,136,133,50%);}");
 
 QString default_sheet()

@@ -185,18 +185,14 @@ TEST(checkbox, init_chooses_the_indicator_rules)
         QString expected;
     };
     QString const both = QStringLiteral(
-        "QCheckBox::indicator:enabled:unchecked{image:url(u.png);border:1px solid "
-        "rgb(99,99,99);width:14px;height:14px;}"
-        "QCheckBox::indicator:enabled:checked{image:url(c.png);border:3px solid "
-        "rgb(255,255,255);width:10px;height:10px;}"
-        "QCheckBox::indicator:!enabled:unchecked{image:url(u.png);border:1px solid "
-        "rgb(99,99,99);width:14px;height:14px;}"
+        "QCheckBox::indicator:enabled:unchecked{image:url(u.png);border:1px solid rgb(99,99,99);width:14px;height:14px;}"
+        "QCheckBox::indicator:enabled:checked{image:url(c.png);border:3px solid rgb(255,255,255);width:10px;height:10px;}"
+        "QCheckBox::indicator:!enabled:unchecked{image:url(u.png);border:1px solid rgb(99,99,99);width:14px;height:14px;}"
         "QCheckBox::indicator:!enabled:checked{image:url(c.png);border:3px solid rgb(255,255,255);width:10px;"
         "height:10px;}");
     QString const checked_only = QStringLiteral(
         "QCheckBox::indicator:enabled:unchecked{image:url(:/gui/checkbox/unchecked.png);}"
-        "QCheckBox::indicator:enabled:checked{image:url(c.png);border:3px solid "
-        "rgb(255,255,255);width:10px;height:10px;}"
+        "QCheckBox::indicator:enabled:checked{image:url(c.png);border:3px solid rgb(255,255,255);width:10px;height:10px;}"
         "QCheckBox::indicator:!enabled:unchecked{image:url(:/gui/checkbox/disabled_unchecked.png);}"
         "QCheckBox::indicator:!enabled:checked{image:url(c.png);border:3px solid rgb(255,255,255);width:10px;"
         "height:10px;}");

@@ -1,8 +1,11 @@
 #include "batch_conversion.h"
 
 #include "emphasis.h"
+#include "output_folder.h"
+#include "preset_content.h"
 #include "preset_reader.h"
 #include "settings_keys.h"
+#include "style_content.h"
 #include "style_file_writing.h"
 #include "style_pack_writing.h"
 
@@ -39,11 +42,28 @@ batch_conversion::batch_conversion(QWidget* parent, QSettings& settings)
 
 void batch_conversion::run(QStringList const& files)
 {
+    if (!prepare_output_folder())
+        return;
     for (QString const& path : files)
         convert_preset(path);
     report_file_failures();
     if (!styles.isEmpty())
         write_pack();
+    report_unconverted();
+}
+
+// Before any question, so a run that can't write asks nothing.
+bool batch_conversion::prepare_output_folder() const
+{
+    QString const folder = setting_text(settings, settings_keys::output_dir);
+    QString reason;
+    // A pack is saved wherever the user chooses; its dialog only starts here.
+    if (make_output_folder(folder, reason) || format != QLatin1String("separate"))
+        return true;
+    show_critical(parent, tr("Can't create output folder"),
+                  tr("The output folder %1 could not be created, so no style was converted.<br/><br/>Reason: %2")
+                      .arg(emphasis(folder), reason.toHtmlEscaped()));
+    return false;
 }
 
 void batch_conversion::convert_preset(QString const& path)
@@ -64,6 +84,11 @@ void batch_conversion::convert_preset(QString const& path)
 
     QString xml;
     writer.create_costyle(importer, xml);
+    if (!style_carries_a_setting(xml)) {
+        qInfo("Nothing to convert in '%s': no style written", qUtf8Printable(path));
+        unconverted.append(unconverted_preset{file.fileName(), unconverted_reason(file)});
+        return;
+    }
     QString const style_name = names.claim(file.completeBaseName());
     if (format != QLatin1String("separate")) {
         styles.insert(style_name, xml);
@@ -89,11 +114,36 @@ void batch_conversion::report_file_failures() const
     }
 }
 
+void batch_conversion::report_unconverted() const
+{
+    if (unconverted.isEmpty())
+        return;
+    QStringList lines;
+    for (unconverted_preset const& preset : unconverted)
+        lines.append(QStringLiteral("%1: %2").arg(emphasis(preset.file_name), preset.reason.toHtmlEscaped()));
+    QString const heading = unconverted.size() == 1
+                                ? tr("No style was written for this preset:")
+                                : tr("No style was written for these %n presets:", nullptr, unconverted.size());
+    varo::message_box::warning(parent, tr("Nothing to convert"),
+                               heading + QStringLiteral("<br/><br/>") + lines.join(QStringLiteral("<br/>")));
+}
+
+QString batch_conversion::ask_pack_path() const
+{
+    QFileDialog dialog(parent, tr("Name Capture One Stylepack"),
+                       setting_text(settings, settings_keys::output_dir) + QLatin1Char('/'),
+                       tr("Capture One Stylepack(*.costylepack)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // Without its suffix the pack would be hidden by this very filter.
+    dialog.setDefaultSuffix(QStringLiteral("costylepack"));
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
+}
+
 void batch_conversion::write_pack() const
 {
-    QString const pack_path = QFileDialog::getSaveFileName(
-        parent, tr("Name Capture One Stylepack"), setting_text(settings, settings_keys::output_dir) + QLatin1Char('/'),
-        tr("Capture One Stylepack(*.costylepack)"));
+    QString const pack_path = ask_pack_path();
     if (pack_path.isEmpty())
         return;
     // The entries hold the bytes that libzip reads while closing the archive.

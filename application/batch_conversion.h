@@ -11,6 +11,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class QSettings;
 class QWidget;
@@ -27,9 +28,18 @@ public:
     void run(QStringList const& files);
 
 private:
+    // A preset whose style would change nothing, and why.
+    struct unconverted_preset {
+        QString file_name;
+        QString reason;
+    };
+
+    bool prepare_output_folder() const;
     void convert_preset(QString const& path);
     void report_file_failures() const;
+    void report_unconverted() const;
     void write_pack() const;
+    QString ask_pack_path() const;
     void report_pack_failures(QString const& pack_path, style_pack_result const& result) const;
 
     QWidget* parent;
@@ -42,4 +52,5 @@ private:
     costyle_writer const writer;
     QMap<QString, QString> styles;
     write_failures file_failures;
+    QVector<unconverted_preset> unconverted;
 };

@@ -12,8 +12,9 @@ existing_style_question::existing_style_question(QWidget* parent) : parent(paren
 bool existing_style_question::may_write(QString const& path)
 {
     QFileInfo const existing(path);
-    // A folder in the way can't be replaced; writing reports it.
-    if (!existing.exists() || existing.isDir())
+    // A link, also a dangling one, is replaced by the style like a file. A
+    // folder in the way can't be replaced; writing reports it.
+    if (!existing.isSymLink() && (!existing.exists() || existing.isDir()))
         return true;
     bool const replace = answer == standing::replace_all || (answer == standing::ask && ask(path));
     if (!replace)

@@ -71,6 +71,32 @@ QString xml_error(QString const& path)
         .arg(reader.errorString());
 }
 
+// Attribute names are compared without their namespace prefix, as the reader does.
+bool has_a_name(QXmlStreamAttributes const& attributes)
+{
+    for (QXmlStreamAttribute const& attribute : attributes)
+        if (attribute.name() == QLatin1String("Name") && !attribute.value().isEmpty())
+            return true;
+    return false;
+}
+
+// Looks are children of an XMP preset's settings, which the reader passes
+// by; a look without a name is the one presets carry to say "none".
+bool holds_a_look(QFileInfo const& file)
+{
+    if (file.suffix().toLower() != QLatin1String("xmp"))
+        return false;
+    QFile content(file.filePath());
+    if (!content.open(QIODevice::ReadOnly))
+        return false;
+    QXmlStreamReader reader(&content);
+    while (!reader.atEnd())
+        if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == QLatin1String("Look")
+            && has_a_name(reader.attributes()))
+            return true;
+    return false;
+}
+
 }
 
 QString missing_settings_reason(QFileInfo const& file, lightroom_importer const& importer)
@@ -83,4 +109,11 @@ QString missing_settings_reason(QFileInfo const& file, lightroom_importer const&
     if (!error.isEmpty())
         return error;
     return QCoreApplication::translate("MainWindow", "The file holds no Lightroom settings.");
+}
+
+QString unconverted_reason(QFileInfo const& file)
+{
+    if (holds_a_look(file))
+        return QCoreApplication::translate("MainWindow", "it holds a look, and looks and profiles are not converted");
+    return QCoreApplication::translate("MainWindow", "it holds no setting that a Capture One style can carry");
 }

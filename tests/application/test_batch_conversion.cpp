@@ -6,12 +6,15 @@
 #include "window_buttons.h"
 #include "zip_reading.h"
 
+#include "file_size_limit.h"
 #include "message_capture.h"
 #include "modal_script.h"
+#include "preset_corpus.h"
 #include "qstring_printer.h"
 #include "settings_sandbox.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -136,13 +139,14 @@ TEST_F(batch_conversion_test, packs_keep_every_style_of_one_name)
 {
     struct {
         char const* format;
+        char const* typed;
         char const* pack;
         char const* prefix;
     } const cases[] = {
-        {"stylepack", "Looks.costylepack", ""},
-        {"stylepack_category", "Category.costylepack", "Category/"},
-        {"stylepack_category", "My Looks", "My Looks/"},
-        {"something else", "Other.costylepack", ""},
+        {"stylepack", "Looks.costylepack", "Looks.costylepack", ""},
+        {"stylepack_category", "Category.costylepack", "Category.costylepack", "Category/"},
+        {"stylepack_category", "My Looks", "My Looks.costylepack", "My Looks/"},
+        {"something else", "Other.costylepack", "Other.costylepack", ""},
     };
     QString const a_template = preset(QStringLiteral("a.lrtemplate"), lua_preset(QStringLiteral("A template")));
     QString const a_xmp = preset(QStringLiteral("a.xmp"), xmp_preset(QStringLiteral("A xmp"), QString()));
@@ -153,7 +157,7 @@ TEST_F(batch_conversion_test, packs_keep_every_style_of_one_name)
         QString const pack = out(QString::fromLatin1(c.pack));
         modal_script script;
         script.choose_files({QStringLiteral("a.xmp"), QStringLiteral("b.xmp"), QStringLiteral("a.lrtemplate")})
-            .save_as(pack);
+            .save_as(out(QString::fromLatin1(c.typed)));
         convert(script);
 
         ASSERT_EQ(script.seen().size(), 2);
@@ -288,47 +292,89 @@ TEST_F(batch_conversion_test, unreadable_presets_are_reported_and_skipped)
     EXPECT_EQ(QDir(output.path()).entryList(QDir::Files).size(), 1);
 }
 
-TEST_F(batch_conversion_test, an_unwritable_output_folder_is_reported_once)
+// The output folder of a fresh account may not exist yet: it is made. One
+// that can't be made is reported once, before any question, and nothing is
+// converted.
+TEST_F(batch_conversion_test, a_missing_output_folder_is_made)
 {
-    QString const missing = output.filePath(QStringLiteral("missing"));
+    QString const missing = output.filePath(QStringLiteral("missing/deeper"));
     sandbox.set(QStringLiteral("output_dir"), missing);
-    for (char const* name : {"a.xmp", "b.xmp", "c.xmp"})
-        preset(QString::fromLatin1(name), xmp_preset(QString::fromLatin1(name), QString()));
-    message_capture messages;
+    QString const a = preset(QStringLiteral("a.xmp"), xmp_preset(QStringLiteral("A"), QString()));
+    modal_script made;
+    made.choose_files({QStringLiteral("a.xmp")});
+    convert(made);
+    EXPECT_EQ(masked(read_file(missing + QStringLiteral("/a.costyle"))), expected_style(a));
 
-    modal_script script;
-    script.choose_files({QStringLiteral("a.xmp"), QStringLiteral("b.xmp"), QStringLiteral("c.xmp")})
-        .press(QMessageBox::Ok);
-    convert(script);
-
-    ASSERT_EQ(script.seen().size(), 2);
-    EXPECT_EQ(script.seen()[1].title, QStringLiteral("Can't write style"));
-    EXPECT_EQ(script.seen()[1].text,
-              QStringLiteral("3 styles could not be written, among them %1.<br/><br/>Reason: No such file or "
-                             "directory")
-                  .arg(emphasised(missing + QStringLiteral("/a.costyle"))));
-    // A failed open has no log line of its own.
-    EXPECT_EQ(messages.lines().filter(QStringLiteral("warning: ")).filter(missing), QStringList());
+    ASSERT_TRUE(write_file(out(QStringLiteral("plain file")), "x"));
+    QString const blocked = out(QStringLiteral("plain file/styles"));
+    sandbox.set(QStringLiteral("output_dir"), blocked);
+    preset(QStringLiteral("wb.xmp"), xmp_preset(QStringLiteral("WB"), QStringLiteral("crs:Temperature=\"5600\"")));
+    modal_script refused;
+    refused.choose_files({QStringLiteral("wb.xmp"), QStringLiteral("a.xmp")}).press(QMessageBox::Ok);
+    convert(refused);
+    ASSERT_EQ(refused.seen().size(), 2);
+    EXPECT_EQ(refused.seen()[1].title, QStringLiteral("Can't create output folder"));
+    EXPECT_EQ(refused.seen()[1].text,
+              QStringLiteral("The output folder %1 could not be created, so no style was converted.<br/><br/>Reason: "
+                             "Not a directory")
+                  .arg(emphasised(blocked)));
 }
 
-TEST_F(batch_conversion_test, a_failed_write_names_the_file_and_the_reason)
+// As on a full disk: every write fails, the user is told once, and the
+// folder holds what it held before, also the file the user let be replaced.
+TEST_F(batch_conversion_test, failed_writes_leave_the_folder_as_it_was)
 {
-    preset(QStringLiteral("a.xmp"), xmp_preset(QStringLiteral("A"), QString()));
-    QString const b = preset(QStringLiteral("b.xmp"), xmp_preset(QStringLiteral("B"), QString()));
-    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), out(QStringLiteral("a.costyle"))));
-
+    QByteArray const old(3000, 'o');
+    ASSERT_TRUE(write_file(out(QStringLiteral("keep.costyle")), old));
+    QStringList names;
+    for (char const* name : {"keep.xmp", "b.xmp", "c.xmp"}) {
+        preset(QString::fromLatin1(name), xmp_preset(QString::fromLatin1(name), QString()));
+        names.append(QString::fromLatin1(name));
+    }
     modal_script script;
-    script.choose_files({QStringLiteral("a.xmp"), QStringLiteral("b.xmp")})
-        .press(QMessageBox::Yes)
-        .press(QMessageBox::Ok);
-    convert(script);
-
+    script.choose_files(names).press(QMessageBox::Yes).press(QMessageBox::Ok);
+    {
+        file_size_limit const full(0);
+        convert(script);
+    }
     ASSERT_EQ(script.seen().size(), 3);
     EXPECT_EQ(script.seen()[1].title, QStringLiteral("Style already exists"));
     EXPECT_EQ(script.seen()[2].text,
-              QStringLiteral("The style %1 could not be written.<br/><br/>Reason: No space left on device")
-                  .arg(emphasised(out(QStringLiteral("a.costyle")))));
-    EXPECT_EQ(masked(read_file(out(QStringLiteral("b.costyle")))), expected_style(b));
+              QStringLiteral("3 styles could not be written, among them %1.<br/><br/>Reason: File too large")
+                  .arg(emphasised(out(QStringLiteral("keep.costyle")))));
+    EXPECT_EQ(QDir(output.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+              QStringList(QStringLiteral("keep.costyle")));
+    EXPECT_EQ(read_file(out(QStringLiteral("keep.costyle"))), old);
+}
+
+// A link at a style's path, also a dangling one, is an existing file: the
+// user is asked, and the style replaces the link, not what it points to.
+TEST_F(batch_conversion_test, links_in_the_output_folder_are_existing_styles)
+{
+    QTemporaryDir elsewhere;
+    QString const target = elsewhere.filePath(QStringLiteral("target"));
+    ASSERT_TRUE(write_file(target, "target"));
+    ASSERT_TRUE(QFile::link(target, out(QStringLiteral("linked.costyle"))));
+    ASSERT_TRUE(QFile::link(elsewhere.filePath(QStringLiteral("nothing")), out(QStringLiteral("dangling.costyle"))));
+    QString const linked = preset(QStringLiteral("linked.xmp"), xmp_preset(QStringLiteral("Linked"), QString()));
+    QString const dangling = preset(QStringLiteral("dangling.xmp"), xmp_preset(QStringLiteral("Dangling"), QString()));
+
+    modal_script script;
+    script.choose_files({QStringLiteral("linked.xmp"), QStringLiteral("dangling.xmp")})
+        .press(QMessageBox::Yes)
+        .press(QMessageBox::Yes);
+    convert(script);
+
+    EXPECT_EQ(titles(script),
+              QStringList({QStringLiteral("Load Lightroom Template"), QStringLiteral("Style already exists"),
+                           QStringLiteral("Style already exists")}));
+    for (QString const& preset_path : {linked, dangling}) {
+        QString const style = out(QFileInfo(preset_path).completeBaseName() + QStringLiteral(".costyle"));
+        EXPECT_FALSE(QFileInfo(style).isSymLink()) << style.toStdString();
+        EXPECT_EQ(masked(read_file(style)), expected_style(preset_path)) << style.toStdString();
+    }
+    EXPECT_EQ(read_file(target), QByteArray("target"));
+    EXPECT_FALSE(QFile::exists(elsewhere.filePath(QStringLiteral("nothing"))));
 }
 
 TEST_F(batch_conversion_test, pack_failures_show_libzip_errors)
@@ -394,6 +440,23 @@ TEST_F(batch_conversion_test, presets_of_one_name_give_numbered_files)
                                           "'LOOK (3).costyle'"),
                            QStringLiteral("info: The style name 'look (2).costyle' is already used in this run; "
                                           "using 'look (2) (2).costyle'")}));
+}
+
+// macOS stores names decomposed: two names that differ only in how "é" is
+// written are one file there, so the second style gets a number.
+TEST_F(batch_conversion_test, composed_and_decomposed_names_are_one_name)
+{
+    QString const composed = QStringLiteral("Caf\u00e9");
+    QString const decomposed = QStringLiteral("Cafe\u0301");
+    QString const first = preset(composed + QStringLiteral(".xmp"), xmp_preset(QStringLiteral("One"), QString()));
+    QString const second = preset(decomposed + QStringLiteral(".XMP"),
+                                  xmp_preset(QStringLiteral("Two"), QStringLiteral("crs:Clarity2012=\"5\"")));
+    modal_script script;
+    script.choose_files({composed + QStringLiteral(".xmp"), decomposed + QStringLiteral(".XMP")});
+    convert(script);
+    EXPECT_EQ(masked(read_file(out(composed + QStringLiteral(".costyle")))), expected_style(first));
+    EXPECT_EQ(masked(read_file(out(decomposed + QStringLiteral(" (2).costyle")))), expected_style(second));
+    EXPECT_EQ(QDir(output.path()).entryList(QDir::Files).size(), 2);
 }
 
 // Files that were in the output folder before the run are replaced only on
@@ -535,6 +598,81 @@ TEST_F(batch_conversion_test, no_pack_dialog_when_every_preset_is_skipped)
     script.choose_files({QStringLiteral("a.xmp")}).press(QMessageBox::No);
     convert(script);
     EXPECT_EQ(script.seen().size(), 2);
+}
+
+// A preset whose style would hold nothing but its name, identifier and the
+// fixed colour-corrections entry gives no style and no entry; one box names
+// each such preset after the run.
+TEST_F(batch_conversion_test, presets_that_convert_to_nothing_are_reported_not_written)
+{
+    QByteArray lens = xmp_preset(QStringLiteral("Lens"), QString());
+    lens.replace("crs:Exposure2012=\"+0.40\" crs:Contrast2012=\"+12\"",
+                 "crs:ProcessVersion=\"11.0\" crs:LensProfileEnable=\"1\"");
+    QByteArray look = lens;
+    look.replace("  </rdf:Description>", "   <crs:Look crs:Name=\"Astia\" crs:Amount=\"1\"/>\n  </rdf:Description>");
+    QString const a = preset(QStringLiteral("a.xmp"), xmp_preset(QStringLiteral("A"), QString()));
+    preset(QStringLiteral("lens.xmp"), lens);
+    preset(QStringLiteral("look.xmp"), look);
+    QStringList const files{QStringLiteral("lens.xmp"), QStringLiteral("a.xmp"), QStringLiteral("look.xmp")};
+    QString const text = QStringLiteral("No style was written for these 2 presets:<br/><br/>%1: it holds no setting "
+                                        "that a Capture One style can carry<br/>%2: it holds a look, and looks and "
+                                        "profiles are not converted")
+                             .arg(emphasised(QStringLiteral("lens.xmp")), emphasised(QStringLiteral("look.xmp")));
+
+    modal_script separate;
+    separate.choose_files(files).press(QMessageBox::Ok);
+    convert(separate);
+    ASSERT_EQ(separate.seen().size(), 2);
+    EXPECT_EQ(separate.seen()[1].title, QStringLiteral("Nothing to convert"));
+    EXPECT_EQ(separate.seen()[1].text, text);
+    EXPECT_EQ(QDir(output.path()).entryList(QDir::Files), QStringList(QStringLiteral("a.costyle")));
+    EXPECT_EQ(masked(read_file(out(QStringLiteral("a.costyle")))), expected_style(a));
+
+    set_format(QStringLiteral("stylepack"));
+    QString const pack = out(QStringLiteral("Looks.costylepack"));
+    modal_script packed;
+    packed.choose_files(files).save_as(pack).press(QMessageBox::Ok);
+    convert(packed);
+    ASSERT_EQ(packed.seen().size(), 3);
+    EXPECT_EQ(packed.seen()[2].text, text);
+    zip_entries const entries = read_zip(pack);
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(entries[0].first, QStringLiteral("a.costyle"));
+}
+
+// The real presets of this kind: a lens profile, two looks, an automatic
+// white balance and a local correction.
+TEST_F(batch_conversion_test, corpus_presets_that_convert_to_nothing)
+{
+    SKIP_WITHOUT_PRESET_CORPUS();
+    QString const general = QStringLiteral("it holds no setting that a Capture One style can carry");
+    QString const look = QStringLiteral("it holds a look, and looks and profiles are not converted");
+    struct {
+        char const* file;
+        QString reason;
+    } const cases[] = {
+        {"lrtemplate/xsyn__ASLR-L Nikon 35mm f-1.8.lrtemplate", general},
+        {"xmp/tfluo__Astia LUT.xmp", look},
+        {"xmp/tfluo__Classic Chrome LUT.xmp", look},
+        {"xmp/jolt__camLand_wbAuto_auto.xmp", general},
+        {"xmp/jolt__phone_honor10_rawCorr_01.xmp", general},
+    };
+    QStringList names;
+    QStringList lines;
+    for (auto const& c : cases) {
+        QString const name = QFileInfo(QString::fromUtf8(c.file)).fileName();
+        ASSERT_TRUE(QFile::link(preset_corpus::path(QString::fromUtf8(c.file)), input.filePath(name)));
+        names.append(name);
+        lines.append(emphasised(name) + QStringLiteral(": ") + c.reason);
+    }
+    modal_script script;
+    script.choose_files(names).press(QMessageBox::Ok);
+    convert(script);
+    ASSERT_EQ(titles(script),
+              QStringList({QStringLiteral("Load Lightroom Template"), QStringLiteral("Nothing to convert")}));
+    EXPECT_EQ(script.seen()[1].text, QStringLiteral("No style was written for these 5 presets:<br/><br/>")
+                                         + lines.join(QStringLiteral("<br/>")));
+    EXPECT_TRUE(QDir(output.path()).entryList(QDir::Files).isEmpty());
 }
 
 }

@@ -1,11 +1,13 @@
 #include "style_pack_writing.h"
 
+#include "file_size_limit.h"
 #include "message_capture.h"
 #include "qstring_printer.h"
 #include "zip_reading.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -50,6 +52,11 @@ TEST(style_pack_entries, follow_the_key_order_with_prefix_and_utf8_text)
 class style_pack_writing : public ::testing::Test {
 protected:
     QString path(QString const& name) const { return folder.filePath(name); }
+
+    QStringList entries() const
+    {
+        return QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    }
 
     QTemporaryDir folder;
     message_capture messages;
@@ -117,6 +124,47 @@ TEST_F(style_pack_writing, a_failed_close_means_not_written)
               QStringLiteral("warning: libzip zip_close error -1: Failure to create temporary file: No such file or "
                              "directory"));
     EXPECT_FALSE(QFile::exists(pack));
+}
+
+// As on a full disk: libzip writes beside the pack, so the old one stays whole.
+TEST_F(style_pack_writing, a_failed_write_keeps_the_old_pack)
+{
+    QString const pack = path(QStringLiteral("Looks.costylepack"));
+    ASSERT_TRUE(write_style_pack(pack, style_pack_entries(styles, QString())).written());
+    QFile file(pack);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray const old = file.readAll();
+    file.close();
+
+    style_pack_result result;
+    {
+        file_size_limit const full(0);
+        result = write_style_pack(pack, style_pack_entries(styles, QStringLiteral("Other/")));
+    }
+    EXPECT_FALSE(result.written());
+    EXPECT_FALSE(result.close_error.isEmpty());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), old);
+    EXPECT_EQ(entries(), QStringList(QStringLiteral("Looks.costylepack")));
+}
+
+// The pack replaces a link at its path; what the link points to stays as it was.
+TEST_F(style_pack_writing, a_link_is_replaced_not_followed)
+{
+    QTemporaryDir elsewhere;
+    QString const target = elsewhere.filePath(QStringLiteral("target.costylepack"));
+    QFile file(target);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("target");
+    file.close();
+    QString const pack = path(QStringLiteral("Looks.costylepack"));
+    ASSERT_TRUE(QFile::link(target, pack));
+
+    EXPECT_TRUE(write_style_pack(pack, style_pack_entries(styles, QString())).written());
+    EXPECT_FALSE(QFileInfo(pack).isSymLink());
+    EXPECT_EQ(read_zip(pack).size(), 2);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("target"));
 }
 
 }

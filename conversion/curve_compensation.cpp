@@ -47,16 +47,15 @@ void append_point(QString& line, QPoint const& point)
 }
 
 // Writes "<text> <point> <point / 255><rest>", and the moved point when there
-// is one, in a buffer that all these lines reuse.
+// is one.
 void log_point(QtMsgType type, QMessageLogContext const& context, char const* text, QPoint const& point,
                char const* rest, QPoint const* moved = nullptr)
 {
     if (!log_enabled(type))
         return;
-    thread_local QString line;
-    // Reserved, so that resizing to nothing keeps the buffer.
+    QString line;
+    // Room for a line of ordinary points, so that building it allocates once.
     line.reserve(128);
-    line.resize(0);
     line += QLatin1String(text);
     append_point(line, point);
     line += QLatin1String(rest);

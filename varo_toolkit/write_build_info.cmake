@@ -42,7 +42,9 @@ if(top_level)
     if(top_level STREQUAL source_dir)
         git_output(application_commit rev-parse --short=7 --verify HEAD)
         git_output(toolkit_commit log -1 --format=%h --abbrev=7 HEAD -- ${TOOLKIT_DIR})
-        git_output(diff diff HEAD)
+        # Plain git: a user's external diff tool or text conversion filter
+        # would run at every build and could change the text.
+        git_output(diff diff --no-ext-diff --no-textconv HEAD)
         string(SHA1 changes "${diff}")
     endif()
 endif()

@@ -5,6 +5,7 @@
 #include "conversion/hsl_adjustment.h"
 
 #include "settings_sandbox.h"
+#include "shared_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -17,12 +18,6 @@
 using namespace conversion;
 
 namespace {
-
-costyle_writer const& shared_writer()
-{
-    static costyle_writer const writer;
-    return writer;
-}
 
 QString color_corrections(QMap<QString, QString> const& settings)
 {

@@ -6,6 +6,7 @@
 #include "message_capture.h"
 #include "qstring_printer.h"
 #include "settings_sandbox.h"
+#include "shared_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -18,12 +19,6 @@
 using namespace conversion;
 
 namespace {
-
-costyle_writer const& shared_writer()
-{
-    static costyle_writer writer;
-    return writer;
-}
 
 struct mapping_fixture {
     lightroom_importer importer;

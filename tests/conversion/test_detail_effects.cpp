@@ -3,6 +3,7 @@
 #include "conversion/detail_effects.h"
 
 #include "settings_sandbox.h"
+#include "shared_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +12,6 @@
 using namespace conversion;
 
 namespace {
-
-costyle_writer const& shared_writer()
-{
-    static costyle_writer const writer;
-    return writer;
-}
 
 style_map run_stage(void (*stage)(style_context&), QMap<QString, QString> const& settings)
 {

@@ -2,6 +2,7 @@
 #include "conversion/lightroom_importer.h"
 
 #include "settings_sandbox.h"
+#include "shared_writer.h"
 
 #include <QRegularExpression>
 
@@ -19,12 +20,11 @@ using key_values = std::vector<std::pair<char const*, char const*>>;
 // The style's entries, read back from its text.
 std::map<std::string, std::string> style_entries(key_values const& settings)
 {
-    static costyle_writer const writer;
     lightroom_importer importer;
     for (auto const& [key, value] : settings)
         importer.settings[QLatin1String(key)] = QLatin1String(value);
     QString xml;
-    EXPECT_TRUE(writer.create_costyle(importer, xml));
+    EXPECT_TRUE(shared_writer().create_costyle(importer, xml));
     std::map<std::string, std::string> entries;
     QRegularExpression const entry(QStringLiteral("<E K=\"([^\"]*)\" V=\"([^\"]*)\"/>"));
     for (auto it = entry.globalMatch(xml); it.hasNext();) {

@@ -1,8 +1,9 @@
-#include "conversion/colour_target.h"
 #include "conversion/costyle_writer.h"
 #include "conversion/tone_controls.h"
 
 #include "settings_sandbox.h"
+#include "shared_writer.h"
+#include "stage_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -15,43 +16,22 @@ using namespace conversion;
 
 namespace {
 
-costyle_writer const& shared_writer()
+// The tone stages in the order create_costyle runs them.
+void run_tone_stages(style_context& context)
 {
-    static costyle_writer writer;
-    return writer;
+    test_legacy(context);
+    convert_tone_2010(context);
+    convert_tone_2012(context);
+    convert_clarity(context);
+    convert_saturation(context);
 }
-
-using pairs = std::vector<std::pair<char const*, char const*>>;
-
-struct stage_fixture {
-    explicit stage_fixture(pairs const& settings, char const* colorspace = "raw")
-        : target(choose_colour_target(shared_writer(), QLatin1String(colorspace)))
-    {
-        for (auto const& [key, value] : settings)
-            importer.settings[key] = value;
-    }
-
-    void run_tone_stages()
-    {
-        test_legacy(context);
-        convert_tone_2010(context);
-        convert_tone_2012(context);
-        convert_clarity(context);
-        convert_saturation(context);
-    }
-
-    lightroom_importer importer;
-    style_map style;
-    colour_target target;
-    style_context context{importer, style, shared_writer(), target, false};
-};
 
 // Expected style entries; an empty value means the key must not be written.
 using entries = std::vector<std::pair<char const*, std::optional<std::string>>>;
 auto const absent = std::nullopt;
 
 struct tone_case {
-    pairs settings;
+    setting_pairs settings;
     char const* colorspace;
     entries expected;
 };
@@ -61,7 +41,7 @@ void check_cases(std::vector<tone_case> const& cases)
     int row = 0;
     for (auto const& c : cases) {
         stage_fixture f(c.settings, c.colorspace);
-        f.run_tone_stages();
+        run_tone_stages(f.context);
         for (auto const& [key, value] : c.expected) {
             if (value)
                 EXPECT_EQ(f.style.value(key, "<absent>").toStdString(), *value) << "row " << row << ' ' << key;
@@ -87,12 +67,12 @@ TEST(test_legacy, is_set_by_the_presence_of_any_process_2010_key)
 {
     for (auto const* key :
          {"Brightness", "Clarity", "Contrast", "Exposure", "FillLight", "HighlightRecovery", "Shadows"}) {
-        stage_fixture f(pairs{{key, ""}});
+        stage_fixture f(setting_pairs{{key, ""}});
         test_legacy(f.context);
         EXPECT_TRUE(f.context.legacy) << key;
         EXPECT_TRUE(f.style.isEmpty()) << key;
     }
-    for (pairs const& settings : std::vector<pairs>{
+    for (setting_pairs const& settings : std::vector<setting_pairs>{
              {}, {{"Exposure2012", "1"}, {"Clarity2012", "30"}, {"Shadows2012", "5"}}, {{"exposure", "1"}}}) {
         stage_fixture f(settings);
         f.context.legacy = true;

@@ -5,6 +5,8 @@
 #include "conversion/white_balance.h"
 
 #include "message_capture.h"
+#include "shared_writer.h"
+#include "stage_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -16,31 +18,9 @@ using namespace conversion;
 
 namespace {
 
-costyle_writer const& shared_writer()
-{
-    static costyle_writer writer;
-    return writer;
-}
-
-using pairs = std::vector<std::pair<char const*, char const*>>;
-
-struct stage_fixture {
-    explicit stage_fixture(pairs const& settings, char const* colorspace = "raw")
-        : target(choose_colour_target(shared_writer(), QLatin1String(colorspace)))
-    {
-        for (auto const& [key, value] : settings)
-            importer.settings[key] = value;
-    }
-
-    lightroom_importer importer;
-    style_map style;
-    colour_target target;
-    style_context context{importer, style, shared_writer(), target, false};
-};
-
 // nullptr stands for "key not written".
 struct white_balance_case {
-    pairs settings;
+    setting_pairs settings;
     char const* colorspace;
     char const* temperature;
     char const* tint;

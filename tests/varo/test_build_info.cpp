@@ -151,6 +151,23 @@ TEST_F(build_info_test, the_file_and_its_time_change_only_with_what_it_is_built_
     EXPECT_NE(edited.build_time, first.build_time) << "a build with uncommitted changes has its own time";
 }
 
+TEST_F(build_info_test, the_users_diff_tool_and_text_conversion_are_not_run)
+{
+    commit(checkout, "toolkit/a.cpp", "a");
+    const QString ran = folder.path() + "/ran.txt";
+    const QString tool = folder.path() + "/tool.sh";
+    write(tool, "#!/bin/sh\necho \"$@\" >> '" + ran.toUtf8() + "'\ncat \"$1\"\n");
+    ASSERT_TRUE(QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    git(checkout, {"config", "diff.external", tool});
+    git(checkout, {"config", "diff.shown.textconv", tool});
+    write(checkout + "/.git/info/attributes", "*.cpp diff=shown\n");
+    write(checkout + "/toolkit/a.cpp", "edited");
+
+    const build_info info = write_build_info(checkout, output);
+    EXPECT_FALSE(QFile::exists(ran)) << "ran with: " << read(ran).toStdString();
+    EXPECT_NE(info.application_commit, "unknown");
+}
+
 }
 
 int main(int argc, char** argv)

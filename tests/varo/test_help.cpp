@@ -56,12 +56,12 @@ protected:
             QFile::remove(temp_folder + "/" + name);
     }
 
-    // The file of the page shown last: the URL is "file:///" and the path.
+    // The file of the page shown last.
     QString shown_page() const
     {
-        const QString url = catcher.urls.last().toString();
-        EXPECT_TRUE(url.startsWith("file:///")) << url.toStdString();
-        return url.mid(8);
+        const QUrl& url = catcher.urls.last();
+        EXPECT_TRUE(url.isLocalFile()) << url.toString().toStdString();
+        return url.toLocalFile();
     }
 
     url_catcher catcher;
@@ -84,6 +84,19 @@ TEST_F(help_test, the_german_page_is_copied_under_the_german_name)
     ASSERT_EQ(catcher.urls.size(), 1);
     EXPECT_EQ(QFileInfo(shown_page()).fileName(), "kestova_help_de.html");
     EXPECT_TRUE(read(shown_page()).contains("<title>Hilfe - Kestova</title>"));
+}
+
+TEST_F(help_test, a_hash_in_the_temporary_folder_is_part_of_the_pages_url)
+{
+    ASSERT_TRUE(temp_folder.contains('#'));
+    varo::open_help(":/help/index_%1.html");
+    ASSERT_EQ(catcher.urls.size(), 1);
+    const QUrl& url = catcher.urls.last();
+    EXPECT_FALSE(url.hasFragment()) << url.toString().toStdString();
+    const QString page = url.toLocalFile();
+    EXPECT_TRUE(page.startsWith(temp_folder + "/")) << page.toStdString();
+    EXPECT_EQ(QFileInfo(page).fileName(), "kestova_help_en.html");
+    EXPECT_EQ(read(page), read(":/help/index_en.html"));
 }
 
 TEST_F(help_test, key_names_are_replaced_in_order)
@@ -221,7 +234,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     const settings_sandbox settings;
-    QTemporaryDir temp;
+    // A URL made from the path as text would end at the '#'.
+    QTemporaryDir temp(QDir::tempPath() + "/help#XXXXXX");
     temp_folder = temp.path();
     qputenv("TMPDIR", temp_folder.toUtf8());
     ::testing::InitGoogleTest(&argc, argv);

@@ -76,7 +76,7 @@ void open_help(const QString& file_template)
         qWarning() << "Could not write help file" << copy;
         return;
     }
-    QDesktopServices::openUrl(QUrl(QStringLiteral("file:///%1").arg(copy)));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(copy));
 }
 
 }

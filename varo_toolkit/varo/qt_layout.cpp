@@ -13,7 +13,9 @@ std::map<QWidget*, cell*> layout::widgets_in_cells;
 namespace {
 
 constexpr int hinted_extent = 20;
-// The same parent size is laid out at most five times in a row.
+// A pass for an unchanged parent size is refused once more repeats than this
+// are counted: with the first pass, which counts none, the same size is laid
+// out at most five times in a row.
 constexpr int repeat_limit = 3;
 
 int sum(std::vector<int> const& sizes)

@@ -41,7 +41,7 @@ if(top_level)
     file(REAL_PATH ${SOURCE_DIR} source_dir)
     if(top_level STREQUAL source_dir)
         git_output(application_commit rev-parse --short=7 --verify HEAD)
-        git_output(toolkit_commit log -1 --format=%h --abbrev=7 HEAD -- ${TOOLKIT_DIR})
+        git_output(toolkit_commit log -1 --no-show-signature --format=%h --abbrev=7 HEAD -- ${TOOLKIT_DIR})
         # Plain git: a user's external diff tool or text conversion filter
         # would run at every build and could change the text.
         git_output(diff diff --no-ext-diff --no-textconv HEAD)

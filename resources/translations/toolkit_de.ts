@@ -124,7 +124,7 @@ Der Quellcode des Qt SDK ist zu finden unter https://download.qt.io/archive/qt/<
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Webseite:</source>
+        <source>Website:</source>
         <translation>Webseite:</translation>
     </message>
     <message>

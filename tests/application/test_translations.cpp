@@ -140,8 +140,8 @@ TEST_F(translations_test, the_about_dialog_labels_its_rows_in_the_language)
         {"de", "Über",
          "Version:", "Webseite:", "Klicke hier um Informationen über Bibliotheken von Drittanbietern zu erhalten"},
         {"fr", "À propos",
-         "Version :", "Site internet :", "Cliquez ici pour obtenir des informations sur la bibliothèque tierce"},
-        {"en", "About", "Version:", "Webseite:", "Click here for 3rd party library information"},
+         "Version :", "Site web :", "Cliquez ici pour obtenir des informations sur la bibliothèque tierce"},
+        {"en", "About", "Version:", "Website:", "Click here for 3rd party library information"},
     };
     for (auto const& row : cases) {
         SCOPED_TRACE(row.lang);
@@ -294,7 +294,8 @@ TEST_F(translations_test, catalogue_entries_read_as_written)
          "è possibile che il disco sia pieno."},
         {"de", "varo::dialog_about", "Version:", "Version:"},
         {"es", "varo::dialog_about", "Version:", "Versión:"},
-        {"it", "varo::dialog_about", "Webseite:", "Website:"},
+        {"it", "varo::dialog_about", "Website:", "Sito web:"},
+        {"de", "varo::dialog_about", "Website:", "Webseite:"},
         {"de", "varo::dialog_3rd_part_lib_info", "%1 uses the following open source and/or 3rd party libraries:",
          "Die Folgenden Open Source Bibliotheken und/oder Bibliotheken von Drittanbietern werden in %1 verwendet:"},
         {"de", "MainWindow", "Unsupported parameters in preset", "Nicht unterstützte Parameter im PReset enthalten"},

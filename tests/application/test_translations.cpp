@@ -30,6 +30,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <ostream>
 #include <vector>
 
@@ -180,6 +181,21 @@ protected:
 
 QString const german_convert_tooltip = QStringLiteral("Lightroom Preset(s) laden und zu Capture One konvertieren.");
 
+struct question_texts {
+    QString title;
+    QStringList buttons;
+};
+
+// Reads into `texts` the title and the four answer buttons of a question.
+std::function<void(QMessageBox*)> read_question(question_texts& texts)
+{
+    return [&texts](QMessageBox* box) {
+        texts.title = box->windowTitle();
+        for (auto button : {QMessageBox::Yes, QMessageBox::No, QMessageBox::YesToAll, QMessageBox::NoToAll})
+            texts.buttons.append(box->button(button) ? box->button(button)->text() : QString());
+    };
+}
+
 TEST_F(main_window_translations_test, the_main_window_is_german_in_german)
 {
     start(QStringLiteral("de"));
@@ -204,22 +220,18 @@ TEST_F(main_window_translations_test, the_questions_ask_with_german_buttons)
     start(QStringLiteral("de"));
     ASSERT_TRUE(write_file(input.filePath(QStringLiteral("warm.xmp")),
                            xmp_preset(QStringLiteral("Warm"), QStringLiteral("crs:Temperature=\"5600\""))));
-    QString title;
-    QStringList buttons;
+    question_texts question;
     modal_script script;
-    script.choose_files({QStringLiteral("warm.xmp")}).press(QMessageBox::No, [&](QMessageBox* box) {
-        title = box->windowTitle();
-        for (auto button : {QMessageBox::Yes, QMessageBox::No, QMessageBox::YesToAll, QMessageBox::NoToAll})
-            buttons.append(box->button(button) ? box->button(button)->text() : QString());
-    });
+    script.choose_files({QStringLiteral("warm.xmp")}).press(QMessageBox::No, read_question(question));
     click(german_convert_tooltip, script);
 
     ASSERT_EQ(script.seen().size(), 2);
     EXPECT_EQ(script.seen()[0].title, QStringLiteral("Lightroom Preset Laden"));
     EXPECT_EQ(script.seen()[0].filters, QStringList(QStringLiteral("Lightroom Presets(*.lrtemplate *.xmp)")));
-    EXPECT_EQ(title, QStringLiteral("Weißabgleich durch Preset verändert"));
-    EXPECT_EQ(buttons, QStringList({QStringLiteral("Konvertieren"), QStringLiteral("Überspringen"),
-                                    QStringLiteral("Alle Konvertieren"), QStringLiteral("Alle Überspringen")}));
+    EXPECT_EQ(question.title, QStringLiteral("Weißabgleich durch Preset verändert"));
+    EXPECT_EQ(question.buttons,
+              QStringList({QStringLiteral("Konvertieren"), QStringLiteral("Überspringen"),
+                           QStringLiteral("Alle Konvertieren"), QStringLiteral("Alle Überspringen")}));
 }
 
 TEST_F(main_window_translations_test, the_folder_dialog_caption_stays_english_in_german)
@@ -391,24 +403,19 @@ TEST_F(main_window_translations_test, the_existing_file_question_is_german_in_ge
     start(QStringLiteral("de"));
     ASSERT_TRUE(write_file(input.filePath(QStringLiteral("warm.xmp")), xmp_preset(QStringLiteral("Warm"), QString())));
     ASSERT_TRUE(write_file(output.filePath(QStringLiteral("warm.costyle")), "old"));
-    QString title;
-    QStringList buttons;
+    question_texts question;
     modal_script script;
-    script.choose_files({QStringLiteral("warm.xmp")}).press(QMessageBox::No, [&](QMessageBox* box) {
-        title = box->windowTitle();
-        for (auto button : {QMessageBox::Yes, QMessageBox::No, QMessageBox::YesToAll, QMessageBox::NoToAll})
-            buttons.append(box->button(button) ? box->button(button)->text() : QString());
-    });
+    script.choose_files({QStringLiteral("warm.xmp")}).press(QMessageBox::No, read_question(question));
     click(german_convert_tooltip, script);
 
     ASSERT_EQ(script.seen().size(), 2);
-    EXPECT_EQ(title, QStringLiteral("Style existiert bereits"));
+    EXPECT_EQ(question.title, QStringLiteral("Style existiert bereits"));
     EXPECT_EQ(script.seen()[1].text,
               QStringLiteral("Die Styledatei <font color=\"white\"><b>%1</b></font> existiert bereits.<br/><br/>"
                              "Möchtest du sie ersetzen?")
                   .arg(output.filePath(QStringLiteral("warm.costyle"))));
-    EXPECT_EQ(buttons, QStringList({QStringLiteral("Ersetzen"), QStringLiteral("Überspringen"),
-                                    QStringLiteral("Alle Ersetzen"), QStringLiteral("Alle Überspringen")}));
+    EXPECT_EQ(question.buttons, QStringList({QStringLiteral("Ersetzen"), QStringLiteral("Überspringen"),
+                                             QStringLiteral("Alle Ersetzen"), QStringLiteral("Alle Überspringen")}));
 }
 
 TEST_F(translations_test, the_library_dialogs_qt_entry_is_translated_everywhere)

@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Name Capture One Stylepack</source>
-        <translation>Capture One Stylepack Benennen</translation>
+        <translation>Capture One Stylepack benennen</translation>
     </message>
     <message>
         <source>Capture One Stylepack(*.costylepack)</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>Load Lightroom Template</source>
-        <translation>Lightroom Preset Laden</translation>
+        <translation>Lightroom Preset laden</translation>
     </message>
     <message>
         <source>Lightroom Templates(*.lrtemplate *.xmp)</source>
@@ -97,11 +97,11 @@
     </message>
     <message>
         <source>Convert All</source>
-        <translation>Alle Konvertieren</translation>
+        <translation>Alle konvertieren</translation>
     </message>
     <message>
         <source>Skip All</source>
-        <translation>Alle Überspringen</translation>
+        <translation>Alle überspringen</translation>
     </message>
     <message>
         <source>White balance modified by preset</source>
@@ -109,11 +109,11 @@
     </message>
     <message>
         <source>Your preset %1 contains values for the white balance.&lt;br/&gt;&lt;br/&gt;Equal white balance values can lead to different results in Capture One.&lt;br/&gt;Thus Kestova translates the values instead of adapting them visually.&lt;br/&gt;Anyway we recommend to keep the white balance settings for neutralizing the image instead of using them for creating a look.&lt;br/&gt;For this reason they should not be inside a preset.</source>
-        <translation>Das Preset %1 enthält Werte für den Weißabgleich.&lt;br/&gt;&lt;/br/&gt;Da in Capture One die selben Weißabgleich-Einstellungen zu unterschiedlich starken Einfärbungen führen,&lt;br/&gt;werden die Werte beim Konvertieren nur übernommen und nicht optisch angeglichen.&lt;br/&gt;Ohnehin empfiehlt es sich den Weißabgleich zum Neutralisieren des Bildes vorzubehalten und nicht zum Kreieren eines Looks zu verwenden. Deshalb sollte der Weißabgleich nicht in einem Preset gespeichert werden.</translation>
+        <translation>Das Preset %1 enthält Werte für den Weißabgleich.&lt;br/&gt;&lt;br/&gt;Da in Capture One dieselben Weißabgleich-Einstellungen zu unterschiedlich starken Einfärbungen führen, werden die Werte beim Konvertieren nur übernommen und nicht optisch angeglichen.&lt;br/&gt;Ohnehin empfiehlt es sich, den Weißabgleich zum Neutralisieren des Bildes vorzubehalten und nicht zum Kreieren eines Looks zu verwenden. Deshalb sollte der Weißabgleich nicht in einem Preset gespeichert werden.</translation>
     </message>
     <message>
         <source>Unsupported parameters in preset</source>
-        <translation>Nicht unterstützte Parameter im PReset enthalten</translation>
+        <translation>Nicht unterstützte Parameter im Preset enthalten</translation>
     </message>
     <message>
         <source>Your selected preset %1 contains the following parameters, which can&apos;t be mapped in Capture One:&lt;br/&gt;%2&lt;br/&gt;These parameters will be ignored.</source>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>The preset %1 contains values for the camera calibration.&lt;br/&gt;These settings may influence the resulting look significantly but will not be converted to Capture One.&lt;br/&gt;We recommend to reserve these parameters for the calibration of your camera and not for creating creative looks.</source>
-        <translation>Das Preset %1 enthält Werte für die Kamerakalibrierung.&lt;br/&gt;Kalibrierungseintellungen können den Look erheblich beeinflussen, werden jedoch nicht nach Capture One konvertiert.&lt;br/&gt;Wir empfehlen die Kalibrierungseinstellungen für die Kamerakalibrierung vorzubehalten und nicht zum Erstellen von Looks zu verwenden.</translation>
+        <translation>Das Preset %1 enthält Werte für die Kamerakalibrierung.&lt;br/&gt;Kalibrierungseinstellungen können den Look erheblich beeinflussen, werden jedoch nicht nach Capture One konvertiert.&lt;br/&gt;Wir empfehlen, die Kalibrierungseinstellungen für die Kamerakalibrierung vorzubehalten und nicht zum Erstellen von Looks zu verwenden.</translation>
     </message>
     <message>
         <source>Unsupported preset format</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Your preset %1 can&apos;t be processed by Kestova.&lt;br/&gt;&lt;br/&gt;Please contact the Harlune support and send them a screenshot of this message and the preset file stated above to support@harlune.example&lt;br/&gt;&lt;br/&gt;Error: %2</source>
-        <translation>Dein Preset %1 kann von Kestova nicht verarbeitet werden.&lt;br/&gt;&lt;br/&gt;Bitte kontaktiere den Harlune Support und schicke ihnen einen Screenshot dieser Meldung und die oben angegebene Pressetdatei zur Fehleranalyse.&lt;br/&gt;&lt;br/&gt;Error: %2</translation>
+        <translation>Dein Preset %1 kann von Kestova nicht verarbeitet werden.&lt;br/&gt;&lt;br/&gt;Bitte kontaktiere den Harlune Support und schicke einen Screenshot dieser Meldung und die oben angegebene Presetdatei zur Fehleranalyse an support@harlune.example&lt;br/&gt;&lt;br/&gt;Fehler: %2</translation>
     </message>
     <message>
         <source>Can&apos;t read preset</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>Replace All</source>
-        <translation>Alle Ersetzen</translation>
+        <translation>Alle ersetzen</translation>
     </message>
     <message>
         <source>XML error in line %1, column %2: %3</source>

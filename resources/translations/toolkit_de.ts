@@ -11,7 +11,7 @@
         <source>The application language has been changed.
 The application needs to be restarted to use the new language.</source>
         <translation>Die Sprache der Benutzeroberfläche wurde geändert.
-Die Anwendung muss neu gestartet werden um die neue Sprache zu verwenden.</translation>
+Die Anwendung muss neu gestartet werden, um die neue Sprache zu verwenden.</translation>
     </message>
     <message>
         <source>Continue working</source>
@@ -19,7 +19,7 @@ Die Anwendung muss neu gestartet werden um die neue Sprache zu verwenden.</trans
     </message>
     <message>
         <source>Quit now</source>
-        <translation>Anwendung jetzt Beenden</translation>
+        <translation>Anwendung jetzt beenden</translation>
     </message>
     <message>
         <source>Fatal error</source>
@@ -28,7 +28,7 @@ Die Anwendung muss neu gestartet werden um die neue Sprache zu verwenden.</trans
     <message>
         <source>%1 encountered a fatal error and must be terminated:
 %2</source>
-        <translation>Es ist ein nicht behebbarer Fehler in %1 aufgetreten. Die Anwendung wird jetzt Beendet.
+        <translation>Es ist ein nicht behebbarer Fehler in %1 aufgetreten. Die Anwendung wird jetzt beendet.
 %2</translation>
     </message>
 </context>
@@ -52,7 +52,7 @@ Die Anwendung muss neu gestartet werden um die neue Sprache zu verwenden.</trans
     </message>
     <message>
         <source>Application logs saved</source>
-        <translation>Anwendugsprotokolle gespeichert</translation>
+        <translation>Anwendungsprotokolle gespeichert</translation>
     </message>
     <message>
         <source>The application logs were saved to
@@ -88,7 +88,7 @@ Es konnten nur %2 von %3 Zeichen geschrieben weden. Möglicherweise ist die Fest
     </message>
     <message>
         <source>Clear application logs</source>
-        <translation>Anwendugsprotokolle leeren</translation>
+        <translation>Anwendungsprotokolle leeren</translation>
     </message>
     <message>
         <source>Do you really want to clear the application logs?</source>
@@ -103,12 +103,12 @@ Es konnten nur %2 von %3 Zeichen geschrieben weden. Möglicherweise ist die Fest
     </message>
     <message>
         <source>%1 uses the following open source and/or 3rd party libraries:</source>
-        <translation>Die Folgenden Open Source Bibliotheken und/oder Bibliotheken von Drittanbietern werden in %1 verwendet:</translation>
+        <translation>Die folgenden Open Source Bibliotheken und/oder Bibliotheken von Drittanbietern werden in %1 verwendet:</translation>
     </message>
     <message>
         <source>This software dynamically links to Qt which is licensed under the LGPL license.
 The source code of the Qt SDK can be found at https://download.qt.io/archive/qt/</source>
-        <translation>Diese Software ist dynamisch gegen Qt gelinkt. Qt ist unter der LGPL lizensiert.
+        <translation>Diese Software ist dynamisch gegen Qt gelinkt. Qt ist unter der LGPL lizenziert.
 Der Quellcode des Qt SDK ist zu finden unter https://download.qt.io/archive/qt/</translation>
     </message>
 </context>
@@ -124,12 +124,12 @@ Der Quellcode des Qt SDK ist zu finden unter https://download.qt.io/archive/qt/<
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Webseite:</source>
+        <source>Website:</source>
         <translation>Webseite:</translation>
     </message>
     <message>
         <source>Click here for 3rd party library information</source>
-        <translation>Klicke hier um Informationen über Bibliotheken von Drittanbietern zu erhalten</translation>
+        <translation>Klicke hier, um Informationen über Bibliotheken von Drittanbietern zu erhalten</translation>
     </message>
 </context>
 </TS>

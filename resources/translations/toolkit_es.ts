@@ -121,7 +121,7 @@ El código fuente del SDK de Qt se encuentra en https://download.qt.io/archive/q
         <translation>Versión:</translation>
     </message>
     <message>
-        <source>Webseite:</source>
+        <source>Website:</source>
         <translation>Sitio web:</translation>
     </message>
     <message>

@@ -123,8 +123,8 @@ Le code source du SDK Qt se trouve à l&apos;adresse https://download.qt.io/arch
         <translation>Version :</translation>
     </message>
     <message>
-        <source>Webseite:</source>
-        <translation>Site internet :</translation>
+        <source>Website:</source>
+        <translation>Site web :</translation>
     </message>
     <message>
         <source>Click here for 3rd party library information</source>

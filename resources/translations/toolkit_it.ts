@@ -120,8 +120,8 @@ Il codice sorgente del Qt SDK si trova su https://download.qt.io/archive/qt/</tr
         <translation>Versione:</translation>
     </message>
     <message>
-        <source>Webseite:</source>
-        <translation>Website:</translation>
+        <source>Website:</source>
+        <translation>Sito web:</translation>
     </message>
     <message>
         <source>Click here for 3rd party library information</source>

@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QResource>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -30,6 +31,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <ostream>
 #include <vector>
 
@@ -125,7 +127,7 @@ TEST_F(translations_death_test, the_fatal_box_is_german_in_german)
 {
     start(QStringLiteral("de"));
     EXPECT_DEATH(fatal_with_box_report(), "box: Nicht behebbarer Fehler \\| Es ist ein nicht behebbarer Fehler in "
-                                          "Kestova aufgetreten\\. Die Anwendung wird jetzt Beendet\\.\nboom\n");
+                                          "Kestova aufgetreten\\. Die Anwendung wird jetzt beendet\\.\nboom\n");
 }
 
 TEST_F(translations_test, the_about_dialog_labels_its_rows_in_the_language)
@@ -138,10 +140,10 @@ TEST_F(translations_test, the_about_dialog_labels_its_rows_in_the_language)
         char const* libraries;
     } const cases[] = {
         {"de", "Über",
-         "Version:", "Webseite:", "Klicke hier um Informationen über Bibliotheken von Drittanbietern zu erhalten"},
+         "Version:", "Webseite:", "Klicke hier, um Informationen über Bibliotheken von Drittanbietern zu erhalten"},
         {"fr", "À propos",
-         "Version :", "Site internet :", "Cliquez ici pour obtenir des informations sur la bibliothèque tierce"},
-        {"en", "About", "Version:", "Webseite:", "Click here for 3rd party library information"},
+         "Version :", "Site web :", "Cliquez ici pour obtenir des informations sur la bibliothèque tierce"},
+        {"en", "About", "Version:", "Website:", "Click here for 3rd party library information"},
     };
     for (auto const& row : cases) {
         SCOPED_TRACE(row.lang);
@@ -180,6 +182,21 @@ protected:
 
 QString const german_convert_tooltip = QStringLiteral("Lightroom Preset(s) laden und zu Capture One konvertieren.");
 
+struct question_texts {
+    QString title;
+    QStringList buttons;
+};
+
+// Reads into `texts` the title and the four answer buttons of a question.
+std::function<void(QMessageBox*)> read_question(question_texts& texts)
+{
+    return [&texts](QMessageBox* box) {
+        texts.title = box->windowTitle();
+        for (auto button : {QMessageBox::Yes, QMessageBox::No, QMessageBox::YesToAll, QMessageBox::NoToAll})
+            texts.buttons.append(box->button(button) ? box->button(button)->text() : QString());
+    };
+}
+
 TEST_F(main_window_translations_test, the_main_window_is_german_in_german)
 {
     start(QStringLiteral("de"));
@@ -204,22 +221,18 @@ TEST_F(main_window_translations_test, the_questions_ask_with_german_buttons)
     start(QStringLiteral("de"));
     ASSERT_TRUE(write_file(input.filePath(QStringLiteral("warm.xmp")),
                            xmp_preset(QStringLiteral("Warm"), QStringLiteral("crs:Temperature=\"5600\""))));
-    QString title;
-    QStringList buttons;
+    question_texts question;
     modal_script script;
-    script.choose_files({QStringLiteral("warm.xmp")}).press(QMessageBox::No, [&](QMessageBox* box) {
-        title = box->windowTitle();
-        for (auto button : {QMessageBox::Yes, QMessageBox::No, QMessageBox::YesToAll, QMessageBox::NoToAll})
-            buttons.append(box->button(button) ? box->button(button)->text() : QString());
-    });
+    script.choose_files({QStringLiteral("warm.xmp")}).press(QMessageBox::No, read_question(question));
     click(german_convert_tooltip, script);
 
     ASSERT_EQ(script.seen().size(), 2);
-    EXPECT_EQ(script.seen()[0].title, QStringLiteral("Lightroom Preset Laden"));
+    EXPECT_EQ(script.seen()[0].title, QStringLiteral("Lightroom Preset laden"));
     EXPECT_EQ(script.seen()[0].filters, QStringList(QStringLiteral("Lightroom Presets(*.lrtemplate *.xmp)")));
-    EXPECT_EQ(title, QStringLiteral("Weißabgleich durch Preset verändert"));
-    EXPECT_EQ(buttons, QStringList({QStringLiteral("Konvertieren"), QStringLiteral("Überspringen"),
-                                    QStringLiteral("Alle Konvertieren"), QStringLiteral("Alle Überspringen")}));
+    EXPECT_EQ(question.title, QStringLiteral("Weißabgleich durch Preset verändert"));
+    EXPECT_EQ(question.buttons,
+              QStringList({QStringLiteral("Konvertieren"), QStringLiteral("Überspringen"),
+                           QStringLiteral("Alle konvertieren"), QStringLiteral("Alle überspringen")}));
 }
 
 TEST_F(main_window_translations_test, the_folder_dialog_caption_stays_english_in_german)
@@ -249,7 +262,7 @@ TEST_F(main_window_translations_test, the_pack_dialog_filter_stays_english_in_ge
             window, [window] { static_cast<QDialog*>(window)->done(QDialog::Rejected); }, Qt::QueuedConnection);
     });
     click(german_convert_tooltip, script);
-    EXPECT_EQ(title, QStringLiteral("Capture One Stylepack Benennen"));
+    EXPECT_EQ(title, QStringLiteral("Capture One Stylepack benennen"));
     EXPECT_EQ(filters, QStringList(QStringLiteral("Capture One Stylepack(*.costylepack)")));
 }
 
@@ -285,8 +298,8 @@ TEST_F(translations_test, catalogue_entries_read_as_written)
          "El idioma de la aplicación ha sido cambiado. \nLa aplicación necesita reiniciarse para hacer el cambio de "
          "idioma."},
         {"it", "QObject", "Application language changed", "Lingua dell'applicazione cañbiata"},
-        {"de", "QObject", "Quit now", "Anwendung jetzt Beenden"},
-        {"de", "varo::application_log", "Application logs saved", "Anwendugsprotokolle gespeichert"},
+        {"de", "QObject", "Quit now", "Anwendung jetzt beenden"},
+        {"de", "varo::application_log", "Application logs saved", "Anwendungsprotokolle gespeichert"},
         {"es", "varo::application_log", "Network report", "Network report"},
         {"it", "varo::application_log",
          "Can't save the application logs to\n%1\n\nYou might not have write permission or the disk might be full.",
@@ -294,10 +307,11 @@ TEST_F(translations_test, catalogue_entries_read_as_written)
          "è possibile che il disco sia pieno."},
         {"de", "varo::dialog_about", "Version:", "Version:"},
         {"es", "varo::dialog_about", "Version:", "Versión:"},
-        {"it", "varo::dialog_about", "Webseite:", "Website:"},
+        {"it", "varo::dialog_about", "Website:", "Sito web:"},
+        {"de", "varo::dialog_about", "Website:", "Webseite:"},
         {"de", "varo::dialog_3rd_part_lib_info", "%1 uses the following open source and/or 3rd party libraries:",
-         "Die Folgenden Open Source Bibliotheken und/oder Bibliotheken von Drittanbietern werden in %1 verwendet:"},
-        {"de", "MainWindow", "Unsupported parameters in preset", "Nicht unterstützte Parameter im PReset enthalten"},
+         "Die folgenden Open Source Bibliotheken und/oder Bibliotheken von Drittanbietern werden in %1 verwendet:"},
+        {"de", "MainWindow", "Unsupported parameters in preset", "Nicht unterstützte Parameter im Preset enthalten"},
         {"de", "MainWindow", "LUT", "LUT"},
         {"de", "MainWindow", "Select output folder", "Select output folder"},
         {"de", "MainWindow", "Capture One Stylepack(*.costylepack)", "Capture One Stylepack(*.costylepack)"},
@@ -325,42 +339,55 @@ void PrintTo(catalogue_entry const& entry, std::ostream* out)
     *out << entry.context.toStdString() << ": " << entry.source.toStdString();
 }
 
-// The entries of a translation source whose translation, or one of whose
-// plural forms, is unfinished or empty.
-std::vector<catalogue_entry> untranslated_entries(QString const& path)
+struct catalogue_message {
+    catalogue_entry entry;
+    QStringList translations; // one per plural form
+    bool finished = true;     // neither marked unfinished nor with an empty text
+};
+
+// The messages of a translation source, in the order of the file.
+std::vector<catalogue_message> read_catalogue(QString const& path)
 {
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
     QXmlStreamReader reader(&file);
-    std::vector<catalogue_entry> untranslated;
+    std::vector<catalogue_message> messages;
     QString context;
-    catalogue_entry entry;
     bool numerus = false;
-    bool finished = true;
     while (!reader.atEnd()) {
         reader.readNext();
-        if (reader.isEndElement() && reader.name() == QLatin1String("message") && !finished)
-            untranslated.push_back(entry);
         if (!reader.isStartElement())
             continue;
         if (reader.name() == QLatin1String("name")) {
             context = reader.readElementText();
         } else if (reader.name() == QLatin1String("message")) {
-            entry = {context, QString()};
+            messages.push_back({{context, QString()}, {}, true});
             numerus = reader.attributes().value(QStringLiteral("numerus")) == QLatin1String("yes");
-            finished = true;
         } else if (reader.name() == QLatin1String("source")) {
-            entry.source = reader.readElementText();
+            messages.back().entry.source = reader.readElementText();
         } else if (reader.name() == QLatin1String("translation")) {
             if (reader.attributes().value(QStringLiteral("type")) == QLatin1String("unfinished"))
-                finished = false;
-            if (!numerus && reader.readElementText().isEmpty())
-                finished = false;
-        } else if (reader.name() == QLatin1String("numerusform") && reader.readElementText().isEmpty()) {
-            finished = false;
+                messages.back().finished = false;
+            if (!numerus)
+                messages.back().translations.append(reader.readElementText());
+        } else if (reader.name() == QLatin1String("numerusform")) {
+            messages.back().translations.append(reader.readElementText());
         }
     }
     EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+    for (auto& message : messages)
+        message.finished = message.finished && !message.translations.contains(QString());
+    return messages;
+}
+
+// The entries of a translation source whose translation, or one of whose
+// plural forms, is unfinished or empty.
+std::vector<catalogue_entry> untranslated_entries(QString const& path)
+{
+    std::vector<catalogue_entry> untranslated;
+    for (auto const& message : read_catalogue(path))
+        if (!message.finished)
+            untranslated.push_back(message.entry);
     return untranslated;
 }
 
@@ -373,6 +400,34 @@ TEST(german_catalogues, every_entry_is_translated_but_the_english_ones)
                    {QStringLiteral("MainWindow"), QStringLiteral("Select output folder")}}));
     EXPECT_EQ(untranslated_entries(QStringLiteral(KESTOVA_TRANSLATIONS "/toolkit_de.ts")),
               std::vector<catalogue_entry>({{QStringLiteral("varo::dialog_about"), QStringLiteral("Version:")}}));
+}
+
+QStringList matches(QRegularExpression const& pattern, QString const& text)
+{
+    QStringList found;
+    for (auto match = pattern.globalMatch(text); match.hasNext();)
+        found.append(match.next().captured());
+    return found;
+}
+
+// A German text says what its source says: it keeps the placeholders and the
+// addresses, and its markup is only line breaks and bold.
+TEST(german_catalogues, translations_keep_placeholders_addresses_and_markup)
+{
+    QRegularExpression const kept(QStringLiteral("%[0-9n]|[\\w.-]+@[\\w.-]+\\w|https?://[^\\s<]+"));
+    QRegularExpression const tag(QStringLiteral("<[^>]*>"));
+    QStringList const known_tags({QStringLiteral("<br/>"), QStringLiteral("<b>"), QStringLiteral("</b>")});
+    for (char const* catalogue : {"/de.ts", "/toolkit_de.ts"}) {
+        for (auto const& message : read_catalogue(QStringLiteral(KESTOVA_TRANSLATIONS) + QLatin1String(catalogue))) {
+            for (QString const& translation : message.finished ? message.translations : QStringList()) {
+                SCOPED_TRACE(translation.toStdString());
+                for (QString const& token : matches(kept, message.entry.source))
+                    EXPECT_TRUE(translation.contains(token)) << token.toStdString();
+                for (QString const& found : matches(tag, translation))
+                    EXPECT_TRUE(known_tags.contains(found)) << found.toStdString();
+            }
+        }
+    }
 }
 
 TEST_F(translations_test, german_plurals_have_both_forms)
@@ -390,24 +445,19 @@ TEST_F(main_window_translations_test, the_existing_file_question_is_german_in_ge
     start(QStringLiteral("de"));
     ASSERT_TRUE(write_file(input.filePath(QStringLiteral("warm.xmp")), xmp_preset(QStringLiteral("Warm"), QString())));
     ASSERT_TRUE(write_file(output.filePath(QStringLiteral("warm.costyle")), "old"));
-    QString title;
-    QStringList buttons;
+    question_texts question;
     modal_script script;
-    script.choose_files({QStringLiteral("warm.xmp")}).press(QMessageBox::No, [&](QMessageBox* box) {
-        title = box->windowTitle();
-        for (auto button : {QMessageBox::Yes, QMessageBox::No, QMessageBox::YesToAll, QMessageBox::NoToAll})
-            buttons.append(box->button(button) ? box->button(button)->text() : QString());
-    });
+    script.choose_files({QStringLiteral("warm.xmp")}).press(QMessageBox::No, read_question(question));
     click(german_convert_tooltip, script);
 
     ASSERT_EQ(script.seen().size(), 2);
-    EXPECT_EQ(title, QStringLiteral("Style existiert bereits"));
+    EXPECT_EQ(question.title, QStringLiteral("Style existiert bereits"));
     EXPECT_EQ(script.seen()[1].text,
               QStringLiteral("Die Styledatei <font color=\"white\"><b>%1</b></font> existiert bereits.<br/><br/>"
                              "Möchtest du sie ersetzen?")
                   .arg(output.filePath(QStringLiteral("warm.costyle"))));
-    EXPECT_EQ(buttons, QStringList({QStringLiteral("Ersetzen"), QStringLiteral("Überspringen"),
-                                    QStringLiteral("Alle Ersetzen"), QStringLiteral("Alle Überspringen")}));
+    EXPECT_EQ(question.buttons, QStringList({QStringLiteral("Ersetzen"), QStringLiteral("Überspringen"),
+                                             QStringLiteral("Alle ersetzen"), QStringLiteral("Alle überspringen")}));
 }
 
 TEST_F(translations_test, the_library_dialogs_qt_entry_is_translated_everywhere)
@@ -416,7 +466,7 @@ TEST_F(translations_test, the_library_dialogs_qt_entry_is_translated_everywhere)
         char const* lang;
         char const* first_line;
     } const cases[] = {
-        {"de", "Diese Software ist dynamisch gegen Qt gelinkt. Qt ist unter der LGPL lizensiert.\n"},
+        {"de", "Diese Software ist dynamisch gegen Qt gelinkt. Qt ist unter der LGPL lizenziert.\n"},
         {"es", "Este software se vincula dinámicamente a QT que tiene la licencia LGPL.\n"},
         {"fr", "Ce logiciel est lié dynamiquement à Qt qui est sous licence LGPL.\n"},
         {"it",

@@ -242,7 +242,7 @@ TEST_F(about_box, version_and_web_site_rows)
     EXPECT_EQ(grid->itemAtPosition(0, 1)->widget(), version);
     EXPECT_EQ(grid->itemAtPosition(0, 1)->alignment(), Qt::AlignLeft);
 
-    QLabel* site_title = find_text<QLabel>(dialog, QStringLiteral("Webseite:"));
+    QLabel* site_title = find_text<QLabel>(dialog, QStringLiteral("Website:"));
     ASSERT_NE(site_title, nullptr);
     EXPECT_EQ(grid->itemAtPosition(1, 0)->widget(), site_title);
     auto* site = qobject_cast<QLabel*>(grid->itemAtPosition(1, 1)->widget());

@@ -150,7 +150,7 @@ void dialog_about::add_information_rows()
         QCoreApplication::applicationVersion() + QStringLiteral(" - %1 Bit %2").arg(QStringLiteral("64"), QString());
     grid->addWidget(label_in(normal_font(), version, this), 0, 1, Qt::AlignLeft);
 
-    grid->addWidget(label_in(bold_font(), tr("Webseite:"), this), 1, 0);
+    grid->addWidget(label_in(bold_font(), tr("Website:"), this), 1, 0);
     QString const address = web_address();
     auto* link =
         new QLabel(QStringLiteral("<a style=\"color:#728a84;\" href=\"%1\">%1</a>").arg(address.toHtmlEscaped()), this);

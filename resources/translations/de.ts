@@ -203,6 +203,37 @@ Source code: https://savannah.gnu.org/projects/freefont/</source>
 unter der GNU General Public License, Version 3 oder später, mit der unten stehenden Schriften-Ausnahme.
 Quellcode: https://savannah.gnu.org/projects/freefont/</translation>
     </message>
+    <message>
+        <source>Can&apos;t create output folder</source>
+        <translation>Ausgabeordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>The output folder %1 could not be created, so no style was converted.&lt;br/&gt;&lt;br/&gt;Reason: %2</source>
+        <translation>Der Ausgabeordner %1 konnte nicht angelegt werden, deshalb wurde kein Style konvertiert.&lt;br/&gt;&lt;br/&gt;Grund: %2</translation>
+    </message>
+    <message>
+        <source>No style was written for this preset:</source>
+        <translation>Für dieses Preset wurde kein Style geschrieben:</translation>
+    </message>
+    <message numerus="yes">
+        <source>No style was written for these %n presets:</source>
+        <translation>
+            <numerusform>Für dieses Preset wurde kein Style geschrieben:</numerusform>
+            <numerusform>Für diese %n Presets wurde kein Style geschrieben:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing to convert</source>
+        <translation>Nichts zu konvertieren</translation>
+    </message>
+    <message>
+        <source>it holds a look, and looks and profiles are not converted</source>
+        <translation>es enthält einen Look, und Looks und Profile werden nicht konvertiert</translation>
+    </message>
+    <message>
+        <source>it holds no setting that a Capture One style can carry</source>
+        <translation>es enthält keine Einstellung, die ein Capture One Style übernehmen kann</translation>
+    </message>
 </context>
 <context>
     <name>dialog_settings</name>

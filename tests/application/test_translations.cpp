@@ -460,6 +460,26 @@ TEST_F(main_window_translations_test, the_existing_file_question_is_german_in_ge
                                              QStringLiteral("Alle ersetzen"), QStringLiteral("Alle überspringen")}));
 }
 
+TEST_F(main_window_translations_test, presets_that_convert_to_nothing_are_named_in_german)
+{
+    start(QStringLiteral("de"));
+    QByteArray lens = xmp_preset(QStringLiteral("Lens"), QString());
+    lens.replace("crs:Exposure2012=\"+0.40\" crs:Contrast2012=\"+12\"", "crs:LensProfileEnable=\"1\"");
+    ASSERT_TRUE(write_file(input.filePath(QStringLiteral("lens.xmp")), lens));
+    ASSERT_TRUE(write_file(input.filePath(QStringLiteral("lens2.xmp")), lens));
+    modal_script script;
+    script.choose_files({QStringLiteral("lens.xmp"), QStringLiteral("lens2.xmp")}).press(QMessageBox::Ok);
+    click(german_convert_tooltip, script);
+
+    ASSERT_EQ(script.seen().size(), 2);
+    EXPECT_EQ(script.seen()[1].title, QStringLiteral("Nichts zu konvertieren"));
+    QString const reason = QStringLiteral("es enthält keine Einstellung, die ein Capture One Style übernehmen kann");
+    EXPECT_EQ(script.seen()[1].text,
+              QStringLiteral("Für diese 2 Presets wurde kein Style geschrieben:<br/><br/><font color=\"white\"><b>"
+                             "lens.xmp</b></font>: %1<br/><font color=\"white\"><b>lens2.xmp</b></font>: %1")
+                  .arg(reason));
+}
+
 TEST_F(translations_test, the_library_dialogs_qt_entry_is_translated_everywhere)
 {
     struct {

@@ -218,7 +218,7 @@ Quellcode: https://savannah.gnu.org/projects/freefont/</translation>
     <message numerus="yes">
         <source>No style was written for these %n presets:</source>
         <translation>
-            <numerusform>Für dieses Preset wurde kein Style geschrieben:</numerusform>
+            <numerusform>Für %n Preset wurde kein Style geschrieben:</numerusform>
             <numerusform>Für diese %n Presets wurde kein Style geschrieben:</numerusform>
         </translation>
     </message>

@@ -1,3 +1,4 @@
+#include "varo/application.h"
 #include "varo/message_handler.h"
 #include "varo/timed_line.h"
 
@@ -9,10 +10,13 @@
 #include <QApplication>
 #include <QLoggingCategory>
 #include <QMessageBox>
+#include <QProcess>
+#include <QProxyStyle>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <sstream>
@@ -268,10 +272,66 @@ TEST(handler_death_test, a_fatal_message_of_another_thread_shows_no_box)
     EXPECT_DEATH(fatal_on_a_worker_thread(), "Fatal: worker boom\n");
 }
 
+// A child run of this executable is the real application type meeting a
+// fatal message where it can't show a box: while it starts without a
+// display (as over ssh without X), or while it shuts down.
+const char* const child_mode = "VARO_TEST_FATAL_WITHOUT_GUI";
+
+// The application's style goes while the application shuts down.
+class fatal_at_destruction : public QProxyStyle {
+public:
+    ~fatal_at_destruction() override { qFatal("shutting down"); }
+};
+
+int run_fatal_child(int argc, char** argv, const QByteArray& mode)
+{
+    varo::set_message_pattern(QStringLiteral("%{message}"));
+    varo::install_qt_message_handler(true, false);
+    varo::application<QWidget> app(argc, argv);
+    if (mode == "quit")
+        QApplication::setStyle(new fatal_at_destruction);
+    return 0;
+}
+
+TEST(handler_without_gui, the_fatal_line_is_all_and_the_process_aborts)
+{
+    const struct {
+        const char* mode;
+        const char* platform;
+        // Qt's message for a missing platform ends with a line feed of its own.
+        const char* last_line;
+    } cases[] = {
+        {"start", nullptr,
+         "\\nFatal: This application failed to start because no Qt platform plugin could be initialized\\.[^\\n]*\\n"
+         "(\\nAvailable platform plugins are: [^\\n]*\\.\\n)?\\n\\z"},
+        {"quit", "offscreen", "\\nFatal: shutting down\\n\\z"},
+    };
+    for (const auto& c : cases) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(name);
+        if (c.platform)
+            environment.insert("QT_QPA_PLATFORM", c.platform);
+        environment.insert(child_mode, c.mode);
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), QStringList());
+        ASSERT_TRUE(child.waitForFinished(60000)) << c.mode;
+        const QString errors = QString::fromUtf8(child.readAllStandardError());
+        EXPECT_EQ(child.exitStatus(), QProcess::CrashExit) << c.mode << ": " << errors.toStdString();
+        EXPECT_EQ(child.exitCode(), SIGABRT) << c.mode << ": " << errors.toStdString();
+        EXPECT_TRUE(QRegularExpression(c.last_line).match("\n" + errors).hasMatch())
+            << c.mode << ": " << errors.toStdString();
+    }
+}
+
 }
 
 int main(int argc, char** argv)
 {
+    const QByteArray mode = qgetenv(child_mode);
+    if (!mode.isEmpty())
+        return run_fatal_child(argc, argv, mode);
     QApplication app(argc, argv);
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Kestova"));
     ::testing::InitGoogleTest(&argc, argv);

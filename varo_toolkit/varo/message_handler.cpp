@@ -84,12 +84,15 @@ std::string console_line(const char* prefix, QtMsgType type, const QMessageLogCo
     return line;
 }
 
-// A box needs the widgets of a QApplication and may only be shown from its
-// thread; elsewhere the console line has to do.
+// A box needs the widgets of a QApplication that is up (while it starts, as
+// when no display can be reached, or while it shuts down there may be no
+// platform to show one on) and may only be shown from its thread; elsewhere
+// the console line has to do.
 bool can_show_fatal_box()
 {
     QCoreApplication* app = QCoreApplication::instance();
-    return qobject_cast<QApplication*>(app) && QThread::currentThread() == app->thread();
+    return qobject_cast<QApplication*>(app) && !QCoreApplication::startingUp() && !QCoreApplication::closingDown()
+           && QThread::currentThread() == app->thread();
 }
 
 void show_fatal_box(const QString& message)

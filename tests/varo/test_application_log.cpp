@@ -3,6 +3,7 @@
 #include "varo/log_shortcuts.h"
 #include "varo/message_handler.h"
 #include "varo/network_report.h"
+#include "varo/timed_line.h"
 
 #include "message_capture.h"
 #include "modal_script.h"
@@ -16,6 +17,8 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMap>
+#include <QPair>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -552,39 +555,58 @@ TEST(installed_log, help_lists_the_visible_commands_in_order)
     installed_window.window->close();
 }
 
+// How often each line of each worker is shown, for the lines of one case.
+QMap<QPair<int, int>, int> shown_worker_lines(const QString& name, const QString& before_message)
+{
+    const QRegularExpression whole("^Info: " + before_message + name + " worker (\\d) line (\\d+)$");
+    QMap<QPair<int, int>, int> lines;
+    for (const QString& line : installed_window.shown().split('\n')) {
+        const QRegularExpressionMatch match = whole.match(line);
+        if (match.hasMatch())
+            ++lines[{match.captured(1).toInt(), match.captured(2).toInt()}];
+    }
+    return lines;
+}
+
 TEST(installed_log, lines_logged_by_other_threads_arrive_once_while_the_window_drains)
 {
-    qSetMessagePattern("%{message}");
-    varo::install_qt_message_handler(true, false);
-    varo::application_log::instance()->open_log_window();
-    const int threads = 4;
-    const int lines = 300;
-    std::vector<std::thread> workers;
-    for (int t = 0; t < threads; ++t)
-        workers.emplace_back([t] {
-            for (int i = 0; i < lines; ++i) {
-                qInfo("worker %d line %d", t, i);
-                std::this_thread::sleep_for(std::chrono::microseconds(500));
-            }
-        });
-    const auto all_arrived = [] {
-        const QString shown = installed_window.shown();
+    const struct {
+        const char* name;
+        const char* pattern;
+        const char* before_message;
+    } cases[] = {
+        {"plain", "%{message}", ""},
+        {"timed", varo::timed_message_pattern, "\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d "},
+    };
+    for (const auto& c : cases) {
+        varo::set_message_pattern(QLatin1String(c.pattern));
+        varo::install_qt_message_handler(true, false);
+        varo::application_log::instance()->open_log_window();
+        const int threads = 4;
+        const int lines = 300;
+        std::vector<std::thread> workers;
+        for (int t = 0; t < threads; ++t)
+            workers.emplace_back([t, &c] {
+                for (int i = 0; i < lines; ++i) {
+                    qInfo("%s worker %d line %d", c.name, t, i);
+                    std::this_thread::sleep_for(std::chrono::microseconds(500));
+                }
+            });
+        const auto all_arrived = [&c] {
+            return shown_worker_lines(c.name, c.before_message).size() == threads * lines;
+        };
+        const bool arrived = wait_until(all_arrived, 10000);
+        for (std::thread& worker : workers)
+            worker.join();
+        varo::install_qt_message_handler(false, false);
+        EXPECT_TRUE(arrived || all_arrived()) << c.name;
+        const QMap<QPair<int, int>, int> shown = shown_worker_lines(c.name, c.before_message);
         for (int t = 0; t < threads; ++t)
             for (int i = 0; i < lines; ++i)
-                if (!shown.contains(QString("Info: worker %1 line %2\n").arg(t).arg(i)))
-                    return false;
-        return true;
-    };
-    const bool arrived = wait_until(all_arrived, 10000);
-    for (std::thread& worker : workers)
-        worker.join();
-    varo::install_qt_message_handler(false, false);
-    EXPECT_TRUE(arrived || all_arrived());
-    const QString shown = installed_window.shown();
-    for (int t = 0; t < threads; ++t)
-        for (int i = 0; i < lines; i += 37)
-            EXPECT_EQ(shown.count(QString("Info: worker %1 line %2\n").arg(t).arg(i)), 1);
-    installed_window.window->close();
+                EXPECT_EQ(shown.value({t, i}), 1) << c.name << " worker " << t << " line " << i;
+        installed_window.window->close();
+    }
+    varo::set_message_pattern(QStringLiteral("%{if-category}%{category}: %{endif}%{message}"));
 }
 
 TEST(installed_log, a_character_split_between_two_drains_arrives_whole)

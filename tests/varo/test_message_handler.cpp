@@ -124,6 +124,17 @@ TEST_F(handler_test, a_pattern_set_after_the_timed_one_is_qts_again)
     EXPECT_EQ(out.text(), "Info: <again>\n");
 }
 
+// Qt neither tells of a new pattern nor can be asked for it, and formatting
+// every line through Qt to find out would cost what the timed lines save.
+TEST_F(handler_test, a_pattern_set_past_the_toolkit_does_not_end_the_timed_lines)
+{
+    varo::set_message_pattern(QLatin1String(varo::timed_message_pattern));
+    qSetMessagePattern(QStringLiteral("<%{message}>"));
+    qInfo("unseen");
+    const QRegularExpression timed(QStringLiteral("^Info: \\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d unseen\n$"));
+    EXPECT_TRUE(timed.match(QString::fromStdString(out.text())).hasMatch()) << out.text();
+}
+
 TEST_F(handler_test, only_the_exact_libpng_srgb_warning_is_dropped)
 {
     int hook_calls = 0;
@@ -207,25 +218,37 @@ TEST_F(handler_test, uninstalling_gives_the_messages_back_to_qt)
 
 TEST_F(handler_test, lines_of_concurrent_threads_are_never_interleaved)
 {
-    const int threads = 8;
-    const int lines = 200;
-    std::vector<std::thread> workers;
-    for (int t = 0; t < threads; ++t)
-        workers.emplace_back([t] {
-            for (int i = 0; i < lines; ++i)
-                qInfo("thread %d line %d of a message long enough to be split", t, i);
-        });
-    for (std::thread& worker : workers)
-        worker.join();
-    std::istringstream text(out.text());
-    std::string line;
-    int count = 0;
-    const QRegularExpression whole(QStringLiteral("^Info: thread \\d line \\d+ of a message long enough to be split$"));
-    while (std::getline(text, line)) {
-        ++count;
-        EXPECT_TRUE(whole.match(QString::fromStdString(line)).hasMatch()) << line;
+    const struct {
+        const char* pattern;
+        const char* before_message;
+    } cases[] = {
+        {"%{message}", ""},
+        {varo::timed_message_pattern, "\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d "},
+    };
+    for (const auto& c : cases) {
+        varo::set_message_pattern(QLatin1String(c.pattern));
+        stream_capture case_out(std::cout);
+        const int threads = 8;
+        const int lines = 200;
+        std::vector<std::thread> workers;
+        for (int t = 0; t < threads; ++t)
+            workers.emplace_back([t] {
+                for (int i = 0; i < lines; ++i)
+                    qInfo("thread %d line %d of a message long enough to be split", t, i);
+            });
+        for (std::thread& worker : workers)
+            worker.join();
+        std::istringstream text(case_out.text());
+        std::string line;
+        int count = 0;
+        const QRegularExpression whole(QStringLiteral("^Info: ") + c.before_message
+                                       + QStringLiteral("thread \\d line \\d+ of a message long enough to be split$"));
+        while (std::getline(text, line)) {
+            ++count;
+            EXPECT_TRUE(whole.match(QString::fromStdString(line)).hasMatch()) << c.pattern << ": " << line;
+        }
+        EXPECT_EQ(count, threads * lines) << c.pattern;
     }
-    EXPECT_EQ(count, threads * lines);
 }
 
 void fatal_on_the_gui_thread()

@@ -1,5 +1,6 @@
 #include "varo/application_log.h"
 
+#include "varo/console_mutex.h"
 #include "varo/message_box.h"
 #include "varo/network_report.h"
 
@@ -9,6 +10,7 @@
 #include <QGridLayout>
 #include <QIcon>
 #include <QLineEdit>
+#include <QMutexLocker>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStandardPaths>
@@ -19,6 +21,7 @@
 #include <algorithm>
 #include <iostream>
 #include <string>
+#include <vector>
 
 namespace varo {
 
@@ -72,11 +75,15 @@ std::size_t unfinished_utf8_length(const std::string& bytes)
     return 0;
 }
 
-void replace_buffer(std::ostream& stream, std::ostringstream& capture, std::mutex& capture_mutex,
-                    std::unique_ptr<copy_streambuf<char>>& tee)
+// A tee is never freed: another thread may have taken it as the stream's
+// buffer just before the log gives the stream its own back. The list keeps
+// the tees reachable for leak checkers.
+copy_streambuf<char>* install_tee(std::ostream& stream, std::ostringstream& capture, std::mutex& capture_mutex)
 {
-    tee = std::make_unique<copy_streambuf<char>>(stream, capture, capture_mutex);
-    stream.rdbuf(tee.get());
+    static auto* const tees = new std::vector<copy_streambuf<char>*>;
+    tees->push_back(new copy_streambuf<char>(stream, capture, capture_mutex));
+    stream.rdbuf(tees->back());
+    return tees->back();
 }
 
 }
@@ -109,8 +116,7 @@ application_log::~application_log()
             stored.log = nullptr;
     }
     if (installed) {
-        out_tee.reset();
-        err_tee.reset();
+        give_the_console_back();
         window->close();
         timer.stop();
     }
@@ -148,10 +154,19 @@ void application_log::install()
     if (installed || any_installed)
         return;
     installed = any_installed = true;
-    replace_buffer(std::cout, capture, capture_mutex, out_tee);
-    replace_buffer(std::cerr, capture, capture_mutex, err_tee);
+    out_tee = install_tee(std::cout, capture, capture_mutex);
+    err_tee = install_tee(std::cerr, capture, capture_mutex);
     add_command(
         QStringLiteral("help"), [this](QString) { print_help(); }, false);
+}
+
+// Under the console mutex, so that no line of the message handler is split
+// between a tee and the console.
+void application_log::give_the_console_back()
+{
+    QMutexLocker lock(console_mutex());
+    out_tee->detach();
+    err_tee->detach();
 }
 
 void application_log::add_command(QString name, std::function<void(QString)> function, bool hidden)

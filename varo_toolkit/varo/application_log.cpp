@@ -3,10 +3,10 @@
 #include "varo/console_mutex.h"
 #include "varo/message_box.h"
 #include "varo/network_report.h"
+#include "varo/whole_file.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QFile>
 #include <QGridLayout>
 #include <QIcon>
 #include <QLineEdit>
@@ -310,27 +310,15 @@ QString application_log::save_log()
 {
     const QString file_name = QCoreApplication::applicationName() + QStringLiteral(" Log ")
                               + QString::number(QDateTime::currentSecsSinceEpoch()) + QStringLiteral(".log");
-    const QByteArray report = log_report().toUtf8();
-    QFile file(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + QLatin1Char('/') + file_name);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
-        message_box::warning(window, tr("Failed to save application logs"),
-                             tr("Can't save the application logs to\n%1\n\nYou might not have "
-                                "write permission or the disk might be full.")
-                                 .arg(file.fileName()),
-                             QMessageBox::Ok, QMessageBox::NoButton);
-        return QString();
-    }
-    const qint64 written = std::max<qint64>(file.write(report), 0);
-    if (written < report.size())
-        message_box::warning(window, tr("Failed to save application logs"),
-                             tr("Failed to write the complete application logs to\n%1\n\nCould "
-                                "only write %2/%3 bytes. The disk might be full.")
-                                 .arg(file.fileName(), QString::number(written), QString::number(report.size())),
-                             QMessageBox::Ok, QMessageBox::NoButton);
-    if (!file.flush())
-        qDebug("Failed to flush logfile QFile instance.");
-    file.close();
-    return file.fileName();
+    const QString path =
+        QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + QLatin1Char('/') + file_name;
+    const QString reason = write_whole_file(path, log_report().toUtf8());
+    if (reason.isEmpty())
+        return path;
+    message_box::warning(window, tr("Failed to save application logs"),
+                         tr("Can't save the application logs to\n%1\n\nReason: %2").arg(path, reason), QMessageBox::Ok,
+                         QMessageBox::NoButton);
+    return QString();
 }
 
 QString application_log::log_report()

@@ -68,23 +68,12 @@ Die Anwendung muss neu gestartet werden, um die neue Sprache zu verwenden.</tran
         <source>Can&apos;t save the application logs to
 %1
 
-You might not have write permission or the disk might be full.</source>
+Reason: %2</source>
         <translation>Die Anwendungsprotokolle konnten nicht nach
 %1
 geschrieben werden.
 
-Möglicherweise fehlt die Berechtigung dort zu schreiben oder die Festplatte ist voll.</translation>
-    </message>
-    <message>
-        <source>Failed to write the complete application logs to
-%1
-
-Could only write %2/%3 bytes. The disk might be full.</source>
-        <translation>Die Anwendungsprotokolle konnten nicht nach
-%1
-geschrieben werden.
-
-Es konnten nur %2 von %3 Zeichen geschrieben weden. Möglicherweise ist die Festplatte voll.</translation>
+Grund: %2</translation>
     </message>
     <message>
         <source>Clear application logs</source>

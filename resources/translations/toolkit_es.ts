@@ -69,20 +69,11 @@ La aplicación necesita reiniciarse para hacer el cambio de idioma.</translation
         <source>Can&apos;t save the application logs to
 %1
 
-You might not have write permission or the disk might be full.</source>
+Reason: %2</source>
         <translation>No se pueden guardar los registros de la aplicación en
 %1
 
-Es posible que no tengas permiso de escritura o que el disco esté lleno.</translation>
-    </message>
-    <message>
-        <source>Failed to write the complete application logs to
-%1
-
-Could only write %2/%3 bytes. The disk might be full.</source>
-        <translation>No se han podido escribir los registros completos de la aplicación en
-%1
-Sólo se ha podido escribir %2/%3 bytes Es posible que el disco esté lleno.</translation>
+Motivo: %2</translation>
     </message>
     <message>
         <source>Clear application logs</source>

@@ -70,21 +70,11 @@ L&apos;application doit être redémarrée pour utiliser la nouvelle langue.</tr
         <source>Can&apos;t save the application logs to
 %1
 
-You might not have write permission or the disk might be full.</source>
+Reason: %2</source>
         <translation>Impossible d&apos;enregistrer les journaux d&apos;application dans
 %1
 
-Vous n&apos;avez peut-être pas l&apos;autorisation d&apos;écrire ou le disque est peut-être plein.</translation>
-    </message>
-    <message>
-        <source>Failed to write the complete application logs to
-%1
-
-Could only write %2/%3 bytes. The disk might be full.</source>
-        <translation>Impossible d&apos;écrire les journaux d&apos;application complets dans
-%1
-
-N&apos;a pu écrire que %2/%3 octets. Le disque est peut-être plein.</translation>
+Raison : %2</translation>
     </message>
     <message>
         <source>Clear application logs</source>

@@ -69,19 +69,11 @@ The application needs to be restarted to use the new language.</source>
         <source>Can&apos;t save the application logs to
 %1
 
-You might not have write permission or the disk might be full.</source>
+Reason: %2</source>
         <translation>Impossibile salvare i registri dell&apos;applicazione in
 %1
-Potrestri non avere l&apos;autorizzazione necessaria o è possibile che il disco sia pieno.</translation>
-    </message>
-    <message>
-        <source>Failed to write the complete application logs to
-%1
 
-Could only write %2/%3 bytes. The disk might be full.</source>
-        <translation>Impossibile scrivere i registri dell&apos;applicazione per intero in
-%1
-È possibile scrivere unicamente %2/%3 bytes. Il disco potrebbe essere pieno.</translation>
+Motivo: %2</translation>
     </message>
     <message>
         <source>Clear application logs</source>

@@ -301,10 +301,8 @@ TEST_F(translations_test, catalogue_entries_read_as_written)
         {"de", "QObject", "Quit now", "Anwendung jetzt beenden"},
         {"de", "varo::application_log", "Application logs saved", "Anwendungsprotokolle gespeichert"},
         {"es", "varo::application_log", "Network report", "Network report"},
-        {"it", "varo::application_log",
-         "Can't save the application logs to\n%1\n\nYou might not have write permission or the disk might be full.",
-         "Impossibile salvare i registri dell'applicazione in\n%1\nPotrestri non avere l'autorizzazione necessaria o "
-         "è possibile che il disco sia pieno."},
+        {"it", "varo::application_log", "Can't save the application logs to\n%1\n\nReason: %2",
+         "Impossibile salvare i registri dell'applicazione in\n%1\n\nMotivo: %2"},
         {"de", "varo::dialog_about", "Version:", "Version:"},
         {"es", "varo::dialog_about", "Version:", "Versión:"},
         {"it", "varo::dialog_about", "Website:", "Sito web:"},

@@ -3,9 +3,10 @@
 #include "varo/log_shortcuts.h"
 #include "varo/message_handler.h"
 #include "varo/network_report.h"
+#include "varo/timed_line.h"
 
-#include "message_capture.h"
 #include "modal_script.h"
+#include "qstring_printer.h"
 #include "recording_translator.h"
 #include "wait_until.h"
 
@@ -16,6 +17,8 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMap>
+#include <QPair>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -29,7 +32,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <iostream>
 #include <sstream>
 #include <thread>
@@ -302,90 +309,106 @@ TEST_F(log_test, the_save_button_reports_where_the_log_went)
     QFile::remove(desktop + "/" + files[0]);
 }
 
-TEST_F(log_test, a_log_that_cannot_be_saved_shows_only_the_warning)
-{
-    ASSERT_TRUE(QDir(desktop).removeRecursively());
-    modal_script script;
-    script.press(QMessageBox::Ok).press(QMessageBox::Ok);
-    run_answered(script, [this] {
-        EXPECT_EQ(log.save_log(), "");
-        ui.button("Save to disk")->click();
-    });
-    ASSERT_TRUE(QDir().mkpath(desktop));
-    ASSERT_EQ(script.seen().size(), 2) << "no success box after the warning";
-    for (const seen_modal& box : script.seen()) {
-        EXPECT_EQ(box.title, "Failed to save application logs");
-        const QRegularExpression text(
-            "^Can't save the application logs to\n" + QRegularExpression::escape(desktop)
-            + "/Kestova Log \\d+\\.log\n\nYou might not have write permission or the disk might "
-              "be full\\.$");
-        EXPECT_TRUE(text.match(box.text).hasMatch()) << box.text.toStdString();
-        EXPECT_EQ(box.buttons, QMessageBox::Ok);
+// Points the desktop folder elsewhere in the test's home for its lifetime.
+class desktop_at {
+public:
+    explicit desktop_at(const QString& in_home)
+    {
+        QDir().mkpath(QFileInfo(user_dirs).path());
+        QFile dirs(user_dirs);
+        dirs.open(QIODevice::WriteOnly);
+        dirs.write("XDG_DESKTOP_DIR=\"$HOME/" + in_home.toUtf8() + "\"\n");
     }
+    ~desktop_at() { QFile::remove(user_dirs); }
+
+private:
+    const QString user_dirs = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + "/user-dirs.dirs";
+};
+
+TEST_F(log_test, a_missing_desktop_folder_is_made_with_its_parents)
+{
+    for (const QString& in_home : {QString("Desktop"), QString("fresh account/deeper/Desktop")}) {
+        const desktop_at moved(in_home);
+        const QString folder = QDir::homePath() + "/" + in_home;
+        ASSERT_EQ(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation), folder);
+        QDir(QDir::homePath() + "/" + in_home.section('/', 0, 0)).removeRecursively();
+        modal_script script;
+        script.press(QMessageBox::Ok);
+        run_answered(script, [this] { ui.button("Save to disk")->click(); });
+        const QStringList files = QDir(folder).entryList(QDir::Files);
+        ASSERT_EQ(files.size(), 1) << in_home.toStdString();
+        ASSERT_EQ(script.seen().size(), 1);
+        EXPECT_EQ(script.seen()[0].text, "The application logs were saved to\n" + folder + "/" + files[0]);
+        EXPECT_TRUE(QFile(folder + "/" + files[0]).size() > 0);
+        if (in_home != "Desktop")
+            QDir(QDir::homePath() + "/fresh account").removeRecursively();
+    }
+    QDir().mkpath(desktop);
+    for (const QString& file : QDir(desktop).entryList(QDir::Files))
+        QFile::remove(desktop + "/" + file);
 }
 
-// Points the names of the saves of the next half minute at a device that
-// is always full.
-class full_desktop {
+// Writes to regular files stop at `bytes` for the limit's lifetime.
+class file_size_limit {
 public:
-    full_desktop()
+    explicit file_size_limit(rlim_t bytes)
     {
-        const qint64 now = QDateTime::currentSecsSinceEpoch();
-        for (qint64 second = now; second < now + 30; ++second) {
-            links << desktop + "/Kestova Log " + QString::number(second) + ".log";
-            QFile::link("/dev/full", links.back());
-        }
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit limit{bytes, saved.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        saved_handler = std::signal(SIGXFSZ, SIG_IGN);
     }
-    ~full_desktop()
+    ~file_size_limit()
     {
-        for (const QString& link : links)
-            QFile::remove(link);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, saved_handler);
     }
 
 private:
-    QStringList links;
+    rlimit saved{};
+    void (*saved_handler)(int) = nullptr;
 };
 
-TEST_F(log_test, a_short_write_warns_with_the_byte_counts_and_still_reports_the_file)
+TEST_F(log_test, a_log_that_cannot_be_saved_shows_the_reason_and_leaves_no_file)
 {
-    // Longer than QFile's write buffer, so the write itself fails.
+    // Longer than any write buffer, so the write itself meets the limit.
     log.add_data("Kestova", QString(20000, 'x'));
-    modal_script script;
-    script.press(QMessageBox::Ok).press(QMessageBox::Ok);
-    {
-        full_desktop full;
-        run_answered(script, [this] { ui.button("Save to disk")->click(); });
+    const struct {
+        const char* case_name;
+        const char* in_home;
+        int error;
+        rlim_t size_limit;
+    } cases[] = {
+        {"a file where a folder should be", "blocked/Desktop", ENOTDIR, RLIM_INFINITY},
+        {"a disk that fills up", "Desktop", EFBIG, 4096},
+    };
+    QFile blocker(QDir::homePath() + "/blocked");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    for (const auto& c : cases) {
+        const desktop_at moved(c.in_home);
+        const QString folder = QDir::homePath() + "/" + c.in_home;
+        modal_script script;
+        script.press(QMessageBox::Ok).press(QMessageBox::Ok);
+        {
+            const file_size_limit limit(c.size_limit);
+            run_answered(script, [this] {
+                EXPECT_EQ(log.save_log(), "");
+                ui.button("Save to disk")->click();
+            });
+        }
+        ASSERT_EQ(script.seen().size(), 2) << c.case_name << ": no success box after the warning";
+        for (const seen_modal& box : script.seen()) {
+            EXPECT_EQ(box.title, "Failed to save application logs") << c.case_name;
+            const QRegularExpression text("^Can't save the application logs to\n" + QRegularExpression::escape(folder)
+                                          + "/Kestova Log \\d+\\.log\n\nReason: "
+                                          + QRegularExpression::escape(qt_error_string(c.error)) + "$");
+            EXPECT_TRUE(text.match(box.text).hasMatch()) << c.case_name << ": " << box.text.toStdString();
+            EXPECT_EQ(box.buttons, QMessageBox::Ok) << c.case_name;
+        }
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList()) << c.case_name << ": no fragment";
     }
-    const QVector<seen_modal>& seen = script.seen();
-    ASSERT_EQ(seen.size(), 2);
-    EXPECT_EQ(seen[0].title, "Failed to save application logs");
-    const QRegularExpressionMatch warning =
-        QRegularExpression("^Failed to write the complete application logs to\n(" + QRegularExpression::escape(desktop)
-                           + "/Kestova Log \\d+\\.log)\n\nCould only write 0/(\\d+) bytes\\. "
-                             "The disk might be full\\.$")
-            .match(seen[0].text);
-    ASSERT_TRUE(warning.hasMatch()) << seen[0].text.toStdString();
-    EXPECT_EQ(seen[0].buttons, QMessageBox::Ok);
-    EXPECT_EQ(seen[1].title, "Application logs saved");
-    EXPECT_EQ(seen[1].text, "The application logs were saved to\n" + warning.captured(1));
-
-    const QString saved = log.save_log();
-    EXPECT_EQ(QString::number(QFileInfo(saved).size()), warning.captured(2)) << "the whole report's size in bytes";
-    QFile::remove(saved);
-}
-
-TEST_F(log_test, a_failed_flush_is_only_logged)
-{
-    const full_desktop full;
-    const message_capture messages;
-    modal_script script;
-    run_answered(script, [this, &messages] {
-        const QString name = log.save_log();
-        EXPECT_TRUE(name.startsWith(desktop + "/Kestova Log ")) << name.toStdString();
-        EXPECT_TRUE(messages.lines().contains("debug: Failed to flush logfile QFile instance."))
-            << messages.lines().join('\n').toStdString();
-        wait_until([] { return false; }, 50);
-    });
+    blocker.remove();
 }
 
 TEST_F(log_test, clearing_asks_first_and_only_yes_empties_every_tab)
@@ -552,39 +575,58 @@ TEST(installed_log, help_lists_the_visible_commands_in_order)
     installed_window.window->close();
 }
 
+// How often each line of each worker is shown, for the lines of one case.
+QMap<QPair<int, int>, int> shown_worker_lines(const QString& name, const QString& before_message)
+{
+    const QRegularExpression whole("^Info: " + before_message + name + " worker (\\d) line (\\d+)$");
+    QMap<QPair<int, int>, int> lines;
+    for (const QString& line : installed_window.shown().split('\n')) {
+        const QRegularExpressionMatch match = whole.match(line);
+        if (match.hasMatch())
+            ++lines[{match.captured(1).toInt(), match.captured(2).toInt()}];
+    }
+    return lines;
+}
+
 TEST(installed_log, lines_logged_by_other_threads_arrive_once_while_the_window_drains)
 {
-    qSetMessagePattern("%{message}");
-    varo::install_qt_message_handler(true, false);
-    varo::application_log::instance()->open_log_window();
-    const int threads = 4;
-    const int lines = 300;
-    std::vector<std::thread> workers;
-    for (int t = 0; t < threads; ++t)
-        workers.emplace_back([t] {
-            for (int i = 0; i < lines; ++i) {
-                qInfo("worker %d line %d", t, i);
-                std::this_thread::sleep_for(std::chrono::microseconds(500));
-            }
-        });
-    const auto all_arrived = [] {
-        const QString shown = installed_window.shown();
+    const struct {
+        const char* name;
+        const char* pattern;
+        const char* before_message;
+    } cases[] = {
+        {"plain", "%{message}", ""},
+        {"timed", varo::timed_message_pattern, "\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d "},
+    };
+    for (const auto& c : cases) {
+        varo::set_message_pattern(QLatin1String(c.pattern));
+        varo::install_qt_message_handler(true, false);
+        varo::application_log::instance()->open_log_window();
+        const int threads = 4;
+        const int lines = 300;
+        std::vector<std::thread> workers;
+        for (int t = 0; t < threads; ++t)
+            workers.emplace_back([t, &c] {
+                for (int i = 0; i < lines; ++i) {
+                    qInfo("%s worker %d line %d", c.name, t, i);
+                    std::this_thread::sleep_for(std::chrono::microseconds(500));
+                }
+            });
+        const auto all_arrived = [&c] {
+            return shown_worker_lines(c.name, c.before_message).size() == threads * lines;
+        };
+        const bool arrived = wait_until(all_arrived, 10000);
+        for (std::thread& worker : workers)
+            worker.join();
+        varo::install_qt_message_handler(false, false);
+        EXPECT_TRUE(arrived || all_arrived()) << c.name;
+        const QMap<QPair<int, int>, int> shown = shown_worker_lines(c.name, c.before_message);
         for (int t = 0; t < threads; ++t)
             for (int i = 0; i < lines; ++i)
-                if (!shown.contains(QString("Info: worker %1 line %2\n").arg(t).arg(i)))
-                    return false;
-        return true;
-    };
-    const bool arrived = wait_until(all_arrived, 10000);
-    for (std::thread& worker : workers)
-        worker.join();
-    varo::install_qt_message_handler(false, false);
-    EXPECT_TRUE(arrived || all_arrived());
-    const QString shown = installed_window.shown();
-    for (int t = 0; t < threads; ++t)
-        for (int i = 0; i < lines; i += 37)
-            EXPECT_EQ(shown.count(QString("Info: worker %1 line %2\n").arg(t).arg(i)), 1);
-    installed_window.window->close();
+                EXPECT_EQ(shown.value({t, i}), 1) << c.name << " worker " << t << " line " << i;
+        installed_window.window->close();
+    }
+    varo::set_message_pattern(QStringLiteral("%{if-category}%{category}: %{endif}%{message}"));
 }
 
 TEST(installed_log, a_character_split_between_two_drains_arrives_whole)

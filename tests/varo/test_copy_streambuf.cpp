@@ -6,6 +6,7 @@
 #include <mutex>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -134,6 +135,46 @@ TEST_F(tee_test, destruction_passes_pending_text_on_and_gives_the_stream_its_buf
     EXPECT_EQ(recorder.chunks, std::vector<std::string>{"tail"});
     console << "after";
     EXPECT_EQ(recorder.chunks.back(), "after");
+}
+
+TEST_F(tee_test, a_detached_tee_gives_the_stream_its_buffer_back_and_passes_writes_straight_on)
+{
+    console << "pending";
+    std::ostream late(tee.get());
+    tee->detach();
+    EXPECT_EQ(console.rdbuf(), &recorder);
+    EXPECT_EQ(recorder.chunks, std::vector<std::string>{"pending"});
+    late << "late";
+    EXPECT_EQ(recorder.chunks.back(), "late") << "a writer that took the tee before still reaches the console";
+    EXPECT_EQ(capture.str(), "pending") << "nothing more is captured";
+    tee.reset();
+    EXPECT_EQ(recorder.chunks.size(), 2u);
+}
+
+TEST_F(tee_test, lines_of_concurrent_writers_arrive_whole)
+{
+    const int writers = 4;
+    const int lines = 500;
+    std::vector<std::thread> threads;
+    for (int w = 0; w < writers; ++w)
+        threads.emplace_back([this, w] {
+            for (int i = 0; i < lines; ++i)
+                console << "writer " + std::to_string(w) + " line " + std::to_string(i) + "\n" << std::flush;
+        });
+    for (std::thread& thread : threads)
+        thread.join();
+    std::string passed_on;
+    for (const std::string& chunk : recorder.chunks)
+        passed_on += chunk;
+    EXPECT_EQ(passed_on, capture.str());
+    std::istringstream text(capture.str());
+    std::vector<int> next(writers, 0);
+    for (std::string line; std::getline(text, line);) {
+        const int w = line.size() > 7 ? line[7] - '0' : -1;
+        ASSERT_TRUE(w >= 0 && w < writers) << line;
+        EXPECT_EQ(line, "writer " + std::to_string(w) + " line " + std::to_string(next[w]++));
+    }
+    EXPECT_EQ(next, std::vector<int>(writers, lines));
 }
 
 }

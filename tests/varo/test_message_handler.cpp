@@ -1,3 +1,4 @@
+#include "varo/application.h"
 #include "varo/message_handler.h"
 #include "varo/timed_line.h"
 
@@ -9,10 +10,13 @@
 #include <QApplication>
 #include <QLoggingCategory>
 #include <QMessageBox>
+#include <QProcess>
+#include <QProxyStyle>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <sstream>
@@ -120,6 +124,17 @@ TEST_F(handler_test, a_pattern_set_after_the_timed_one_is_qts_again)
     EXPECT_EQ(out.text(), "Info: <again>\n");
 }
 
+// Qt neither tells of a new pattern nor can be asked for it, and formatting
+// every line through Qt to find out would cost what the timed lines save.
+TEST_F(handler_test, a_pattern_set_past_the_toolkit_does_not_end_the_timed_lines)
+{
+    varo::set_message_pattern(QLatin1String(varo::timed_message_pattern));
+    qSetMessagePattern(QStringLiteral("<%{message}>"));
+    qInfo("unseen");
+    const QRegularExpression timed(QStringLiteral("^Info: \\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d unseen\n$"));
+    EXPECT_TRUE(timed.match(QString::fromStdString(out.text())).hasMatch()) << out.text();
+}
+
 TEST_F(handler_test, only_the_exact_libpng_srgb_warning_is_dropped)
 {
     int hook_calls = 0;
@@ -203,25 +218,37 @@ TEST_F(handler_test, uninstalling_gives_the_messages_back_to_qt)
 
 TEST_F(handler_test, lines_of_concurrent_threads_are_never_interleaved)
 {
-    const int threads = 8;
-    const int lines = 200;
-    std::vector<std::thread> workers;
-    for (int t = 0; t < threads; ++t)
-        workers.emplace_back([t] {
-            for (int i = 0; i < lines; ++i)
-                qInfo("thread %d line %d of a message long enough to be split", t, i);
-        });
-    for (std::thread& worker : workers)
-        worker.join();
-    std::istringstream text(out.text());
-    std::string line;
-    int count = 0;
-    const QRegularExpression whole(QStringLiteral("^Info: thread \\d line \\d+ of a message long enough to be split$"));
-    while (std::getline(text, line)) {
-        ++count;
-        EXPECT_TRUE(whole.match(QString::fromStdString(line)).hasMatch()) << line;
+    const struct {
+        const char* pattern;
+        const char* before_message;
+    } cases[] = {
+        {"%{message}", ""},
+        {varo::timed_message_pattern, "\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d "},
+    };
+    for (const auto& c : cases) {
+        varo::set_message_pattern(QLatin1String(c.pattern));
+        stream_capture case_out(std::cout);
+        const int threads = 8;
+        const int lines = 200;
+        std::vector<std::thread> workers;
+        for (int t = 0; t < threads; ++t)
+            workers.emplace_back([t] {
+                for (int i = 0; i < lines; ++i)
+                    qInfo("thread %d line %d of a message long enough to be split", t, i);
+            });
+        for (std::thread& worker : workers)
+            worker.join();
+        std::istringstream text(case_out.text());
+        std::string line;
+        int count = 0;
+        const QRegularExpression whole(QStringLiteral("^Info: ") + c.before_message
+                                       + QStringLiteral("thread \\d line \\d+ of a message long enough to be split$"));
+        while (std::getline(text, line)) {
+            ++count;
+            EXPECT_TRUE(whole.match(QString::fromStdString(line)).hasMatch()) << c.pattern << ": " << line;
+        }
+        EXPECT_EQ(count, threads * lines) << c.pattern;
     }
-    EXPECT_EQ(count, threads * lines);
 }
 
 void fatal_on_the_gui_thread()
@@ -268,10 +295,66 @@ TEST(handler_death_test, a_fatal_message_of_another_thread_shows_no_box)
     EXPECT_DEATH(fatal_on_a_worker_thread(), "Fatal: worker boom\n");
 }
 
+// A child run of this executable is the real application type meeting a
+// fatal message where it can't show a box: while it starts without a
+// display (as over ssh without X), or while it shuts down.
+const char* const child_mode = "VARO_TEST_FATAL_WITHOUT_GUI";
+
+// The application's style goes while the application shuts down.
+class fatal_at_destruction : public QProxyStyle {
+public:
+    ~fatal_at_destruction() override { qFatal("shutting down"); }
+};
+
+int run_fatal_child(int argc, char** argv, const QByteArray& mode)
+{
+    varo::set_message_pattern(QStringLiteral("%{message}"));
+    varo::install_qt_message_handler(true, false);
+    varo::application<QWidget> app(argc, argv);
+    if (mode == "quit")
+        QApplication::setStyle(new fatal_at_destruction);
+    return 0;
+}
+
+TEST(handler_without_gui, the_fatal_line_is_all_and_the_process_aborts)
+{
+    const struct {
+        const char* mode;
+        const char* platform;
+        // Qt's message for a missing platform ends with a line feed of its own.
+        const char* last_line;
+    } cases[] = {
+        {"start", nullptr,
+         "\\nFatal: This application failed to start because no Qt platform plugin could be initialized\\.[^\\n]*\\n"
+         "(\\nAvailable platform plugins are: [^\\n]*\\.\\n)?\\n\\z"},
+        {"quit", "offscreen", "\\nFatal: shutting down\\n\\z"},
+    };
+    for (const auto& c : cases) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(name);
+        if (c.platform)
+            environment.insert("QT_QPA_PLATFORM", c.platform);
+        environment.insert(child_mode, c.mode);
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), QStringList());
+        ASSERT_TRUE(child.waitForFinished(60000)) << c.mode;
+        const QString errors = QString::fromUtf8(child.readAllStandardError());
+        EXPECT_EQ(child.exitStatus(), QProcess::CrashExit) << c.mode << ": " << errors.toStdString();
+        EXPECT_EQ(child.exitCode(), SIGABRT) << c.mode << ": " << errors.toStdString();
+        EXPECT_TRUE(QRegularExpression(c.last_line).match("\n" + errors).hasMatch())
+            << c.mode << ": " << errors.toStdString();
+    }
+}
+
 }
 
 int main(int argc, char** argv)
 {
+    const QByteArray mode = qgetenv(child_mode);
+    if (!mode.isEmpty())
+        return run_fatal_child(argc, argv, mode);
     QApplication app(argc, argv);
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Kestova"));
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,14 +1,16 @@
 #include "varo/application_log.h"
 
+#include "varo/console_mutex.h"
 #include "varo/message_box.h"
 #include "varo/network_report.h"
+#include "varo/whole_file.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QFile>
 #include <QGridLayout>
 #include <QIcon>
 #include <QLineEdit>
+#include <QMutexLocker>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStandardPaths>
@@ -19,6 +21,7 @@
 #include <algorithm>
 #include <iostream>
 #include <string>
+#include <vector>
 
 namespace varo {
 
@@ -72,11 +75,15 @@ std::size_t unfinished_utf8_length(const std::string& bytes)
     return 0;
 }
 
-void replace_buffer(std::ostream& stream, std::ostringstream& capture, std::mutex& capture_mutex,
-                    std::unique_ptr<copy_streambuf<char>>& tee)
+// A tee is never freed: another thread may have taken it as the stream's
+// buffer just before the log gives the stream its own back. The list keeps
+// the tees reachable for leak checkers.
+copy_streambuf<char>* install_tee(std::ostream& stream, std::ostringstream& capture, std::mutex& capture_mutex)
 {
-    tee = std::make_unique<copy_streambuf<char>>(stream, capture, capture_mutex);
-    stream.rdbuf(tee.get());
+    static auto* const tees = new std::vector<copy_streambuf<char>*>;
+    tees->push_back(new copy_streambuf<char>(stream, capture, capture_mutex));
+    stream.rdbuf(tees->back());
+    return tees->back();
 }
 
 }
@@ -109,8 +116,7 @@ application_log::~application_log()
             stored.log = nullptr;
     }
     if (installed) {
-        out_tee.reset();
-        err_tee.reset();
+        give_the_console_back();
         window->close();
         timer.stop();
     }
@@ -148,10 +154,19 @@ void application_log::install()
     if (installed || any_installed)
         return;
     installed = any_installed = true;
-    replace_buffer(std::cout, capture, capture_mutex, out_tee);
-    replace_buffer(std::cerr, capture, capture_mutex, err_tee);
+    out_tee = install_tee(std::cout, capture, capture_mutex);
+    err_tee = install_tee(std::cerr, capture, capture_mutex);
     add_command(
         QStringLiteral("help"), [this](QString) { print_help(); }, false);
+}
+
+// Under the console mutex, so that no line of the message handler is split
+// between a tee and the console.
+void application_log::give_the_console_back()
+{
+    QMutexLocker lock(console_mutex());
+    out_tee->detach();
+    err_tee->detach();
 }
 
 void application_log::add_command(QString name, std::function<void(QString)> function, bool hidden)
@@ -295,27 +310,15 @@ QString application_log::save_log()
 {
     const QString file_name = QCoreApplication::applicationName() + QStringLiteral(" Log ")
                               + QString::number(QDateTime::currentSecsSinceEpoch()) + QStringLiteral(".log");
-    const QByteArray report = log_report().toUtf8();
-    QFile file(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + QLatin1Char('/') + file_name);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
-        message_box::warning(window, tr("Failed to save application logs"),
-                             tr("Can't save the application logs to\n%1\n\nYou might not have "
-                                "write permission or the disk might be full.")
-                                 .arg(file.fileName()),
-                             QMessageBox::Ok, QMessageBox::NoButton);
-        return QString();
-    }
-    const qint64 written = std::max<qint64>(file.write(report), 0);
-    if (written < report.size())
-        message_box::warning(window, tr("Failed to save application logs"),
-                             tr("Failed to write the complete application logs to\n%1\n\nCould "
-                                "only write %2/%3 bytes. The disk might be full.")
-                                 .arg(file.fileName(), QString::number(written), QString::number(report.size())),
-                             QMessageBox::Ok, QMessageBox::NoButton);
-    if (!file.flush())
-        qDebug("Failed to flush logfile QFile instance.");
-    file.close();
-    return file.fileName();
+    const QString path =
+        QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + QLatin1Char('/') + file_name;
+    const QString reason = write_whole_file(path, log_report().toUtf8());
+    if (reason.isEmpty())
+        return path;
+    message_box::warning(window, tr("Failed to save application logs"),
+                         tr("Can't save the application logs to\n%1\n\nReason: %2").arg(path, reason), QMessageBox::Ok,
+                         QMessageBox::NoButton);
+    return QString();
 }
 
 QString application_log::log_report()

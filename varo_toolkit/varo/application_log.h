@@ -9,7 +9,6 @@
 
 #include <functional>
 #include <map>
-#include <memory>
 #include <mutex>
 #include <sstream>
 
@@ -64,6 +63,7 @@ private:
     };
 
     void build_window();
+    void give_the_console_back();
     void drain();
     log_tab& tab_for(const QString& name);
     QString filtered_text(const QString& text) const;
@@ -85,8 +85,9 @@ private:
     std::mutex capture_mutex;
     QTimer timer;
     bool installed = false;
-    std::unique_ptr<copy_streambuf<char>> out_tee;
-    std::unique_ptr<copy_streambuf<char>> err_tee;
+    // Never freed: another thread may still be writing through one.
+    copy_streambuf<char>* out_tee = nullptr;
+    copy_streambuf<char>* err_tee = nullptr;
     QMap<QString, log_tab> tabs;
     std::map<QString, log_command> commands;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <mutex>
 #include <ostream>
 #include <streambuf>
@@ -7,66 +9,107 @@
 namespace varo {
 
 // Tees a console stream: every chunk it passes on goes to the capture stream
-// first and then to the buffer the console stream had before.
+// first and then to the buffer the console stream had before. Any thread may
+// write to it: it keeps no put area of the stream's, so every write comes
+// through one of its locked operations.
 template <class Char>
 class copy_streambuf : public std::basic_streambuf<Char> {
 public:
     using int_type = typename std::basic_streambuf<Char>::int_type;
     using traits_type = typename std::basic_streambuf<Char>::traits_type;
 
-    // The mutex guards `capture`, which the log window drains on another
-    // schedule than the console is written.
+    // The capture mutex guards `capture`, which the log window drains on
+    // another schedule than the console is written.
     copy_streambuf(std::basic_ostream<Char>& stream, std::basic_ostream<Char>& capture, std::mutex& capture_mutex)
         : previous(stream.rdbuf()),
           stream(&stream),
           capture(&capture),
           capture_mutex(&capture_mutex)
     {
-        reset_put_area();
     }
 
     copy_streambuf(const copy_streambuf&) = delete;
     copy_streambuf& operator=(const copy_streambuf&) = delete;
 
-    // Text still waiting in the put area is passed on, so nothing written
-    // before the tee goes away is lost.
-    ~copy_streambuf() override
+    ~copy_streambuf() override { detach(); }
+
+    // Passes pending text on, so nothing written before is lost, gives the
+    // stream its previous buffer back and from then on passes every write
+    // straight to that buffer, without capture. A thread that took the tee
+    // as the stream's buffer just before still writes safely.
+    void detach()
     {
-        if (this->pptr() != this->pbase())
-            sync();
+        std::lock_guard<std::mutex> lock(mutex);
+        if (!capture)
+            return;
+        pass_on();
+        capture = nullptr;
         stream->rdbuf(previous);
     }
 
 protected:
-    int sync() override { return traits_type::eq_int_type(overflow(traits_type::eof()), traits_type::eof()) ? -1 : 0; }
+    std::streamsize xsputn(const Char* text, std::streamsize count) override
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (!capture)
+            return previous->sputn(text, count);
+        for (std::streamsize done = 0; done < count;) {
+            if (pending == put_area_size) {
+                // A full put area and one more character make a chunk.
+                buffer[pending++] = text[done++];
+                pass_on();
+                continue;
+            }
+            const std::size_t part = std::min<std::size_t>(put_area_size - pending, std::size_t(count - done));
+            traits_type::copy(buffer + pending, text + done, part);
+            pending += part;
+            done += std::streamsize(part);
+        }
+        return count;
+    }
 
     int_type overflow(int_type c) override
     {
-        Char* end = this->pptr();
-        reset_put_area();
-        int_type result = 0;
-        if (!traits_type::eq_int_type(c, traits_type::eof())) {
-            *end++ = traits_type::to_char_type(c);
-            result = c;
+        if (traits_type::eq_int_type(c, traits_type::eof())) {
+            sync();
+            return 0;
         }
-        *end = Char();
-        {
-            std::lock_guard<std::mutex> lock(*capture_mutex);
-            *capture << buffer;
-        }
-        stream->rdbuf(previous);
-        *stream << buffer;
-        stream->flush();
-        stream->rdbuf(this);
-        return result;
+        const Char character = traits_type::to_char_type(c);
+        xsputn(&character, 1);
+        return c;
+    }
+
+    // Passes the pending chunk on and flushes the console; never fails.
+    int sync() override
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (capture)
+            pass_on();
+        else
+            previous->pubsync();
+        return 0;
     }
 
 private:
-    static constexpr int put_area_size = 1022;
+    static constexpr std::size_t put_area_size = 1022;
 
-    void reset_put_area() { this->setp(buffer, buffer + put_area_size); }
+    // The chunk ends at its first NUL, for the capture and the console alike.
+    void pass_on()
+    {
+        buffer[pending] = Char();
+        const std::streamsize length = std::streamsize(traits_type::length(buffer));
+        pending = 0;
+        {
+            std::lock_guard<std::mutex> lock(*capture_mutex);
+            capture->write(buffer, length);
+        }
+        previous->sputn(buffer, length);
+        previous->pubsync();
+    }
 
-    Char buffer[1024] = {};
+    std::mutex mutex;
+    Char buffer[put_area_size + 2] = {};
+    std::size_t pending = 0;
     std::basic_streambuf<Char>* previous;
     std::basic_ostream<Char>* stream;
     std::basic_ostream<Char>* capture;

@@ -1,10 +1,10 @@
 #include "varo/message_handler.h"
 
+#include "varo/console_mutex.h"
 #include "varo/timed_line.h"
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QMutex>
 #include <QMutexLocker>
 #include <QThread>
 
@@ -22,23 +22,6 @@ std::atomic<bool> with_context_flag{false};
 
 // Set while Qt's pattern is the timed one, which the handler formats itself.
 std::atomic<bool> timed_pattern_flag{false};
-
-// Set once the console mutex is gone, so that messages logged during static
-// destruction still reach the console.
-std::atomic<bool> console_mutex_destroyed{false};
-
-struct console_mutex_holder {
-    QMutex mutex;
-    ~console_mutex_holder() { console_mutex_destroyed = true; }
-};
-
-QMutex* console_mutex()
-{
-    if (console_mutex_destroyed)
-        return nullptr;
-    static console_mutex_holder holder;
-    return &holder.mutex;
-}
 
 const char* type_prefix(QtMsgType type)
 {
@@ -62,7 +45,7 @@ std::ostream& type_stream(QtMsgType type)
     return type == QtCriticalMsg || type == QtFatalMsg ? std::cerr : std::cout;
 }
 
-// The prefix, the line as formatted and the context suffix.
+// The prefix, the line as formatted, the context suffix and the line end.
 std::string console_line(const char* prefix, QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     std::string line;
@@ -81,15 +64,19 @@ std::string console_line(const char* prefix, QtMsgType type, const QMessageLogCo
         line += context.function;
         line += ')';
     }
+    line += '\n';
     return line;
 }
 
-// A box needs the widgets of a QApplication and may only be shown from its
-// thread; elsewhere the console line has to do.
+// A box needs the widgets of a QApplication that is up (while it starts, as
+// when no display can be reached, or while it shuts down there may be no
+// platform to show one on) and may only be shown from its thread; elsewhere
+// the console line has to do.
 bool can_show_fatal_box()
 {
     QCoreApplication* app = QCoreApplication::instance();
-    return qobject_cast<QApplication*>(app) && QThread::currentThread() == app->thread();
+    return qobject_cast<QApplication*>(app) && !QCoreApplication::startingUp() && !QCoreApplication::closingDown()
+           && QThread::currentThread() == app->thread();
 }
 
 void show_fatal_box(const QString& message)
@@ -130,9 +117,9 @@ void qt_message_handler(QtMsgType type, const QMessageLogContext& context, const
         log_message_hook(QLatin1String(prefix) + message + QLatin1Char('\n'));
     {
         QMutexLocker lock(console_mutex());
-        std::ostream& stream = type_stream(type);
-        stream << line << std::endl;
-        stream.flush();
+        // One output operation: a thread that writes to the stream itself
+        // can't come between a line and its end.
+        type_stream(type) << line << std::flush;
     }
     if (type == QtFatalMsg)
         show_fatal_box(message);

@@ -1,7 +1,6 @@
 #include "batch_conversion.h"
 
 #include "emphasis.h"
-#include "output_folder.h"
 #include "preset_content.h"
 #include "preset_reader.h"
 #include "settings_keys.h"
@@ -12,6 +11,7 @@
 #include "conversion/debug_text.h"
 #include "conversion/lightroom_importer.h"
 #include "varo/message_box.h"
+#include "varo/whole_file.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -56,9 +56,9 @@ void batch_conversion::run(QStringList const& files)
 bool batch_conversion::prepare_output_folder() const
 {
     QString const folder = setting_text(settings, settings_keys::output_dir);
-    QString reason;
+    QString const reason = varo::make_folder(folder);
     // A pack is saved wherever the user chooses; its dialog only starts here.
-    if (make_output_folder(folder, reason) || format != QLatin1String("separate"))
+    if (reason.isEmpty() || format != QLatin1String("separate"))
         return true;
     show_critical(parent, tr("Can't create output folder"),
                   tr("The output folder %1 could not be created, so no style was converted.<br/><br/>Reason: %2")

@@ -152,10 +152,6 @@
         <translation>Dein Preset %1 kann nicht geöffnet werden.&lt;br/&gt;&lt;br/&gt;Fehler: %2</translation>
     </message>
     <message>
-        <source>Only %1 of %2 bytes were written.</source>
-        <translation>Nur %1 von %2 Bytes wurden geschrieben.</translation>
-    </message>
-    <message>
         <source>Style already exists</source>
         <translation>Style existiert bereits</translation>
     </message>

@@ -77,7 +77,7 @@ TEST_F(style_file_writing, a_failed_write_leaves_the_folder_as_it_was)
             file_size_limit const full(2048);
             EXPECT_FALSE(write_style_file(path, text, reason));
         }
-        EXPECT_EQ(reason, QStringLiteral("Only 2048 of 4000 bytes were written."));
+        EXPECT_EQ(reason, QStringLiteral("File too large"));
         EXPECT_EQ(entries(), before);
         EXPECT_EQ(contents(path), replacing ? old : QByteArray());
         EXPECT_EQ(this_write.lines(),

@@ -310,9 +310,11 @@ QString application_log::save_log()
 {
     const QString file_name = QCoreApplication::applicationName() + QStringLiteral(" Log ")
                               + QString::number(QDateTime::currentSecsSinceEpoch()) + QStringLiteral(".log");
-    const QString path =
-        QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + QLatin1Char('/') + file_name;
-    const QString reason = write_whole_file(path, log_report().toUtf8());
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    const QString path = folder + QLatin1Char('/') + file_name;
+    QString reason = make_folder(folder);
+    if (reason.isEmpty())
+        reason = write_whole_file(path, log_report().toUtf8()).reason;
     if (reason.isEmpty())
         return path;
     message_box::warning(window, tr("Failed to save application logs"),

@@ -2,33 +2,102 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 
+#include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
 
 namespace varo {
 
-QString write_whole_file(const QString& path, const QByteArray& data)
+namespace {
+
+// In the same folder, so the rename stays within one file system.
+QString temporary_path(const QString& path)
 {
-    std::error_code made;
-    std::filesystem::create_directories(QFile::encodeName(QFileInfo(path).path()).toStdString(), made);
-    if (made)
-        return qt_error_string(made.value());
-    QSaveFile file(path);
-    // Unbuffered: a buffered QSaveFile commits a file that its last flush cut
-    // short.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Unbuffered))
-        return file.errorString();
-    // A write that meets the end of the disk stops short; the next one fails
-    // and tells why.
-    for (qint64 written = 0; written < data.size();) {
+    const QFileInfo target(path);
+    return target.absolutePath() + QStringLiteral("/.") + target.fileName()
+           + QStringLiteral(".%1.part").arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0'));
+}
+
+whole_file_result failure(whole_file_result::step step, qint64 written, const QString& reason)
+{
+    return whole_file_result{step, written, reason};
+}
+
+// A write that meets the end of the disk stops short; the next one fails
+// and tells why.
+whole_file_result write_all(QFile& file, const QByteArray& data)
+{
+    qint64 written = 0;
+    while (written < data.size()) {
         const qint64 count = file.write(data.constData() + written, data.size() - written);
         if (count <= 0)
-            return file.errorString();
+            return failure(whole_file_result::step::write, written > 0 ? written : -1, file.errorString());
         written += count;
     }
-    return file.commit() ? QString() : file.errorString();
+    return whole_file_result{whole_file_result::step::none, written, QString()};
+}
+
+// The bytes must be on the disk before the rename makes them the file.
+QString finish(QFile& file)
+{
+    if (::fsync(file.handle()) != 0)
+        return qt_error_string(errno);
+    file.close();
+    return file.error() == QFileDevice::NoError ? QString() : file.errorString();
+}
+
+// rename() replaces a symbolic link itself and the old file in one step.
+QString replace(const QString& temporary, const QString& path)
+{
+    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) != 0)
+        return qt_error_string(errno);
+    return QString();
+}
+
+void keep_permissions(QFile& file, const QString& path)
+{
+    const QFileInfo old(path);
+    if (old.isFile() && !old.isSymLink())
+        file.setPermissions(old.permissions());
+}
+
+whole_file_result write_beside(QFile& file, const QString& path, const QByteArray& data)
+{
+    keep_permissions(file, path);
+    whole_file_result result = write_all(file, data);
+    if (!result.done())
+        return result;
+    QString reason = finish(file);
+    if (reason.isEmpty())
+        reason = replace(file.fileName(), path);
+    if (!reason.isEmpty())
+        return failure(whole_file_result::step::finish, result.written, reason);
+    return result;
+}
+
+}
+
+QString make_folder(const QString& path)
+{
+    std::error_code error;
+    std::filesystem::create_directories(QFile::encodeName(path).toStdString(), error);
+    return error ? qt_error_string(error.value()) : QString();
+}
+
+whole_file_result write_whole_file(const QString& path, const QByteArray& data)
+{
+    QFile file(temporary_path(path));
+    // Unbuffered, so a count written is what reached the file and not a buffer.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+        return failure(whole_file_result::step::create, -1, file.errorString());
+    const whole_file_result result = write_beside(file, path, data);
+    if (!result.done())
+        file.remove();
+    return result;
 }
 
 }

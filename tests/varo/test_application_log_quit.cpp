@@ -3,7 +3,8 @@
 #include "varo/message_handler.h"
 #include "varo/timed_line.h"
 
-#include <QProcess>
+#include "child_run.h"
+
 #include <QRegularExpression>
 #include <QTextEdit>
 #include <QTimer>
@@ -185,26 +186,11 @@ int run_program_that_quits_while_threads_log(int argc, char** argv)
     return result;
 }
 
-struct child_result {
-    bool finished = false;
-    QProcess::ExitStatus status = QProcess::CrashExit;
-    int code = -1;
-    QString errors;
-};
-
 child_result run_child(const char* window_state)
 {
-    QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(child_mode, window_state);
-    child.setProcessEnvironment(environment);
-    child.start(QCoreApplication::applicationFilePath(), QStringList());
-    child_result result;
-    result.finished = child.waitForFinished(60000);
-    result.status = child.exitStatus();
-    result.code = child.exitCode();
-    result.errors = QString::fromUtf8(child.readAllStandardError());
-    return result;
+    return run_this_program(environment);
 }
 
 TEST(application_log_quit, quitting_with_the_log_window_in_any_state_ends_cleanly)

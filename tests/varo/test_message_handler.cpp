@@ -2,6 +2,7 @@
 #include "varo/message_handler.h"
 #include "varo/timed_line.h"
 
+#include "child_run.h"
 #include "modal_script.h"
 #include "recording_translator.h"
 #include "stream_capture.h"
@@ -10,7 +11,6 @@
 #include <QApplication>
 #include <QLoggingCategory>
 #include <QMessageBox>
-#include <QProcess>
 #include <QProxyStyle>
 #include <QRegularExpression>
 
@@ -336,15 +336,12 @@ TEST(handler_without_gui, the_fatal_line_is_all_and_the_process_aborts)
         if (c.platform)
             environment.insert("QT_QPA_PLATFORM", c.platform);
         environment.insert(child_mode, c.mode);
-        QProcess child;
-        child.setProcessEnvironment(environment);
-        child.start(QCoreApplication::applicationFilePath(), QStringList());
-        ASSERT_TRUE(child.waitForFinished(60000)) << c.mode;
-        const QString errors = QString::fromUtf8(child.readAllStandardError());
-        EXPECT_EQ(child.exitStatus(), QProcess::CrashExit) << c.mode << ": " << errors.toStdString();
-        EXPECT_EQ(child.exitCode(), SIGABRT) << c.mode << ": " << errors.toStdString();
-        EXPECT_TRUE(QRegularExpression(c.last_line).match("\n" + errors).hasMatch())
-            << c.mode << ": " << errors.toStdString();
+        const child_result child = run_this_program(environment);
+        ASSERT_TRUE(child.finished) << c.mode;
+        const std::string errors = child.errors.toStdString();
+        EXPECT_EQ(child.status, QProcess::CrashExit) << c.mode << ": " << errors;
+        EXPECT_EQ(child.code, SIGABRT) << c.mode << ": " << errors;
+        EXPECT_TRUE(QRegularExpression(c.last_line).match("\n" + child.errors).hasMatch()) << c.mode << ": " << errors;
     }
 }
 

@@ -9,22 +9,34 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QString>
+#include <QStringList>
 
 // Small presets written by the tests, and the style text the engine makes of them.
 
-inline QByteArray xmp_preset(QString const& name, QString const& attributes)
+// An XMP preset with exactly `attributes` on its settings and `children`
+// beside its name.
+inline QByteArray xmp_preset_with_only(QString const& name, QString const& attributes,
+                                       QString const& children = QString())
 {
     return QStringLiteral(
                "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n"
                " <rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
                "  <rdf:Description rdf:about=\"\" xmlns:crs=\"http://ns.adobe.com/camera-raw-settings/1.0/\"\n"
-               "   crs:Exposure2012=\"+0.40\" crs:Contrast2012=\"+12\" %2>\n"
+               "   %2>\n"
                "   <crs:Name><rdf:Alt><rdf:li xml:lang=\"x-default\">%1</rdf:li></rdf:Alt></crs:Name>\n"
+               "%3"
                "  </rdf:Description>\n"
                " </rdf:RDF>\n"
                "</x:xmpmeta>\n")
-        .arg(name.toHtmlEscaped(), attributes)
+        .arg(name.toHtmlEscaped(), attributes, children)
         .toUtf8();
+}
+
+// An XMP preset with an exposure and a contrast, and `attributes` besides.
+inline QByteArray xmp_preset(QString const& name, QString const& attributes)
+{
+    return xmp_preset_with_only(name,
+                                QStringLiteral("crs:Exposure2012=\"+0.40\" crs:Contrast2012=\"+12\" ") + attributes);
 }
 
 inline QByteArray lua_preset(QString const& name)
@@ -59,6 +71,12 @@ inline QByteArray read_file(QString const& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every entry of `folder`, hidden ones too, so a leftover temporary file shows.
+inline QStringList every_entry(QString const& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
 // The style's UUID is new on every conversion.

@@ -342,8 +342,7 @@ TEST_F(batch_conversion_test, failed_writes_leave_the_folder_as_it_was)
     EXPECT_EQ(script.seen()[2].text,
               QStringLiteral("3 styles could not be written, among them %1.<br/><br/>Reason: File too large")
                   .arg(emphasised(out(QStringLiteral("keep.costyle")))));
-    EXPECT_EQ(QDir(output.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
-              QStringList(QStringLiteral("keep.costyle")));
+    EXPECT_EQ(every_entry(output.path()), QStringList(QStringLiteral("keep.costyle")));
     EXPECT_EQ(read_file(out(QStringLiteral("keep.costyle"))), old);
 }
 
@@ -552,10 +551,9 @@ TEST_F(batch_conversion_test, presets_without_settings_are_reported_and_not_conv
          "s = {}\ns.id = \"1\"\ns.value = {}\ns.value.settings = {}\n\ts.title = \"Empty\"\n\ts.value.uuid = \"2\"\n",
          no_settings},
         {"no_settings.xmp",
-         xmp_preset(QStringLiteral("Empty"), QString())
-             .replace("crs:Exposure2012=\"+0.40\" crs:Contrast2012=\"+12\"",
-                      "crs:PresetType=\"Normal\" crs:UUID=\"C5\" crs:SupportsColor=\"True\" crs:Version=\"14.1\" "
-                      "crs:HasSettings=\"True\""),
+         xmp_preset_with_only(QStringLiteral("Empty"),
+                              QStringLiteral("crs:PresetType=\"Normal\" crs:UUID=\"C5\" crs:SupportsColor=\"True\" "
+                                             "crs:Version=\"14.1\" crs:HasSettings=\"True\"")),
          no_settings},
         {"rdf_root.xmp", "<rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\"/>\n", no_settings},
     };
@@ -605,11 +603,11 @@ TEST_F(batch_conversion_test, no_pack_dialog_when_every_preset_is_skipped)
 // each such preset after the run.
 TEST_F(batch_conversion_test, presets_that_convert_to_nothing_are_reported_not_written)
 {
-    QByteArray lens = xmp_preset(QStringLiteral("Lens"), QString());
-    lens.replace("crs:Exposure2012=\"+0.40\" crs:Contrast2012=\"+12\"",
-                 "crs:ProcessVersion=\"11.0\" crs:LensProfileEnable=\"1\"");
-    QByteArray look = lens;
-    look.replace("  </rdf:Description>", "   <crs:Look crs:Name=\"Astia\" crs:Amount=\"1\"/>\n  </rdf:Description>");
+    QString const lens_attributes = QStringLiteral("crs:ProcessVersion=\"11.0\" crs:LensProfileEnable=\"1\"");
+    QByteArray const lens = xmp_preset_with_only(QStringLiteral("Lens"), lens_attributes);
+    QByteArray const look =
+        xmp_preset_with_only(QStringLiteral("Lens"), lens_attributes,
+                             QStringLiteral("   <crs:Look crs:Name=\"Astia\" crs:Amount=\"1\"/>\n"));
     QString const a = preset(QStringLiteral("a.xmp"), xmp_preset(QStringLiteral("A"), QString()));
     preset(QStringLiteral("lens.xmp"), lens);
     preset(QStringLiteral("look.xmp"), look);

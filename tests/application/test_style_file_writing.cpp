@@ -1,10 +1,10 @@
+#include "preset_files.h"
 #include "style_file_writing.h"
 
 #include "file_size_limit.h"
 #include "message_capture.h"
 #include "qstring_printer.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -13,24 +13,9 @@
 
 namespace {
 
-QByteArray contents(QString const& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool write_file(QString const& path, QByteArray const& data)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
-
 class style_file_writing : public ::testing::Test {
 protected:
-    QStringList entries() const
-    {
-        return QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    }
+    QStringList entries() const { return every_entry(folder.path()); }
 
     QTemporaryDir folder;
     message_capture messages;
@@ -45,7 +30,7 @@ TEST_F(style_file_writing, writes_utf8_and_replaces_a_longer_file_keeping_its_pe
     ASSERT_TRUE(QFile::setPermissions(path, permissions));
 
     EXPECT_TRUE(write_style_file(path, QStringLiteral("<SL>Café</SL>\n"), reason));
-    EXPECT_EQ(contents(path), QByteArray("<SL>Caf\xc3\xa9</SL>\n"));
+    EXPECT_EQ(read_file(path), QByteArray("<SL>Caf\xc3\xa9</SL>\n"));
     EXPECT_EQ(QFileInfo(path).permissions() & ~(QFile::ReadUser | QFile::WriteUser), permissions);
     EXPECT_EQ(entries(), QStringList(QStringLiteral("Café.costyle")));
     EXPECT_EQ(messages.lines(), QStringList(QStringLiteral("info: Wrote '%1'").arg(path)));
@@ -79,7 +64,7 @@ TEST_F(style_file_writing, a_failed_write_leaves_the_folder_as_it_was)
         }
         EXPECT_EQ(reason, QStringLiteral("File too large"));
         EXPECT_EQ(entries(), before);
-        EXPECT_EQ(contents(path), replacing ? old : QByteArray());
+        EXPECT_EQ(read_file(path), replacing ? old : QByteArray());
         EXPECT_EQ(this_write.lines(),
                   QStringList(QStringLiteral("warning: Error writing '%1': Only wrote 2048 of 4000 bytes").arg(path)));
     }
@@ -104,9 +89,9 @@ TEST_F(style_file_writing, a_link_is_replaced_not_followed)
         ASSERT_TRUE(QFile::link(c.points_to, path));
         EXPECT_TRUE(write_style_file(path, QStringLiteral("<SL/>\n"), reason));
         EXPECT_FALSE(QFileInfo(path).isSymLink());
-        EXPECT_EQ(contents(path), QByteArray("<SL/>\n"));
+        EXPECT_EQ(read_file(path), QByteArray("<SL/>\n"));
     }
-    EXPECT_EQ(contents(target), QByteArray("target"));
+    EXPECT_EQ(read_file(target), QByteArray("target"));
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("nothing"))));
 }
 

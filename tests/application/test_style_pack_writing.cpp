@@ -1,3 +1,4 @@
+#include "preset_files.h"
 #include "style_pack_writing.h"
 
 #include "file_size_limit.h"
@@ -53,10 +54,7 @@ class style_pack_writing : public ::testing::Test {
 protected:
     QString path(QString const& name) const { return folder.filePath(name); }
 
-    QStringList entries() const
-    {
-        return QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    }
+    QStringList entries() const { return every_entry(folder.path()); }
 
     QTemporaryDir folder;
     message_capture messages;
@@ -131,10 +129,7 @@ TEST_F(style_pack_writing, a_failed_write_keeps_the_old_pack)
 {
     QString const pack = path(QStringLiteral("Looks.costylepack"));
     ASSERT_TRUE(write_style_pack(pack, style_pack_entries(styles, QString())).written());
-    QFile file(pack);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    QByteArray const old = file.readAll();
-    file.close();
+    QByteArray const old = read_file(pack);
 
     style_pack_result result;
     {
@@ -143,8 +138,7 @@ TEST_F(style_pack_writing, a_failed_write_keeps_the_old_pack)
     }
     EXPECT_FALSE(result.written());
     EXPECT_FALSE(result.close_error.isEmpty());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), old);
+    EXPECT_EQ(read_file(pack), old);
     EXPECT_EQ(entries(), QStringList(QStringLiteral("Looks.costylepack")));
 }
 
@@ -153,18 +147,14 @@ TEST_F(style_pack_writing, a_link_is_replaced_not_followed)
 {
     QTemporaryDir elsewhere;
     QString const target = elsewhere.filePath(QStringLiteral("target.costylepack"));
-    QFile file(target);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("target");
-    file.close();
+    ASSERT_TRUE(write_file(target, "target"));
     QString const pack = path(QStringLiteral("Looks.costylepack"));
     ASSERT_TRUE(QFile::link(target, pack));
 
     EXPECT_TRUE(write_style_pack(pack, style_pack_entries(styles, QString())).written());
     EXPECT_FALSE(QFileInfo(pack).isSymLink());
     EXPECT_EQ(read_zip(pack).size(), 2);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("target"));
+    EXPECT_EQ(read_file(target), QByteArray("target"));
 }
 
 }

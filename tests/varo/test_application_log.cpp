@@ -5,6 +5,7 @@
 #include "varo/network_report.h"
 #include "varo/timed_line.h"
 
+#include "file_size_limit.h"
 #include "modal_script.h"
 #include "qstring_printer.h"
 #include "recording_translator.h"
@@ -36,7 +37,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <csignal>
 #include <iostream>
 #include <sstream>
 #include <thread>
@@ -347,27 +347,6 @@ TEST_F(log_test, a_missing_desktop_folder_is_made_with_its_parents)
     for (const QString& file : QDir(desktop).entryList(QDir::Files))
         QFile::remove(desktop + "/" + file);
 }
-
-// Writes to regular files stop at `bytes` for the limit's lifetime.
-class file_size_limit {
-public:
-    explicit file_size_limit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved);
-        const rlimit limit{bytes, saved.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        saved_handler = std::signal(SIGXFSZ, SIG_IGN);
-    }
-    ~file_size_limit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, saved_handler);
-    }
-
-private:
-    rlimit saved{};
-    void (*saved_handler)(int) = nullptr;
-};
 
 TEST_F(log_test, a_log_that_cannot_be_saved_shows_the_reason_and_leaves_no_file)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "preset_by_suffix.h"
+#include "shared_writer.h"
 
 #include "conversion/costyle_writer.h"
 #include "conversion/lightroom_importer.h"
@@ -90,10 +91,9 @@ inline QByteArray masked(QByteArray text)
 // The engine's text for the preset at `path`, UUID masked, in UTF-8.
 inline QByteArray expected_style(QString const& path)
 {
-    static costyle_writer const writer;
     lightroom_importer importer;
     read_preset_by_suffix(importer, path);
     QString xml;
-    writer.create_costyle(importer, xml);
+    shared_writer().create_costyle(importer, xml);
     return masked(xml.toUtf8());
 }

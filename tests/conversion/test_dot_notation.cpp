@@ -10,18 +10,9 @@
 
 namespace {
 
-struct dot_case {
-    char const* text;
-    setting_list settings;
-    point_list master;
-    point_list red;
-    point_list green;
-    point_list blue;
-};
-
 TEST(DotNotationReader, LinesBecomeSettingsAndCurvePoints)
 {
-    std::vector<dot_case> const cases = {
+    std::vector<reading_case> const cases = {
         {"\ts.value.settings.Exposure2012 = 0.5", {{"Exposure2012", "0.5"}}, {}, {}, {}, {}},
         {"s.value.settings.Exposure2012 = 0.5", {{"s.value.settings.Exposure2012", "0.5"}}, {}, {}, {}, {}},
         {"  s.title = \"Warm\"  ", {{"title", "\"Warm\""}}, {}, {}, {}, {}},
@@ -59,16 +50,12 @@ TEST(DotNotationReader, LinesBecomeSettingsAndCurvePoints)
         {"\ts.ToneCurve[99999999999] = 3", {}, {{0, 3}}, {}, {}, {}},
         {"\ts.ToneCurveRedGreen[2] = 1\n\ts.ToneCurveGreenBlue[2] = 2", {}, {}, {{0, 1}}, {{0, 2}}, {}},
     };
-    for (dot_case const& c : cases) {
+    for (reading_case const& c : cases) {
         SCOPED_TRACE(c.text);
         message_capture quiet;
         lightroom_importer importer;
         importer.read_dot_notation_lrpreset(QString::fromUtf8(c.text));
-        EXPECT_EQ(settings_of(importer), c.settings);
-        EXPECT_EQ(points_of(importer.tone_curve), c.master);
-        EXPECT_EQ(points_of(importer.tone_curve_red), c.red);
-        EXPECT_EQ(points_of(importer.tone_curve_green), c.green);
-        EXPECT_EQ(points_of(importer.tone_curve_blue), c.blue);
+        expect_read_as(importer, c);
         EXPECT_TRUE(importer.name.isEmpty());
     }
 }

@@ -26,18 +26,9 @@ std::string error_of_regular(QString const& text)
     return "no error";
 }
 
-struct table_case {
-    char const* text;
-    setting_list settings;
-    point_list master;
-    point_list red;
-    point_list green;
-    point_list blue;
-};
-
 TEST(LuaTableReader, EntriesAndCurves)
 {
-    std::vector<table_case> const cases = {
+    std::vector<reading_case> const cases = {
         {"", {}, {}, {}, {}, {}},
         {"s = { }", {}, {}, {}, {}, {}},
         {"a = 1", {{"a", "1"}}, {}, {}, {}, {}},
@@ -69,15 +60,11 @@ TEST(LuaTableReader, EntriesAndCurves)
         {"ToneCurve = { 2147483647, -2147483648, }", {}, {{2147483647, -2147483647 - 1}}, {}, {}, {}},
         {"ToneCurveName2012 = \"Custom\"", {{"ToneCurveName2012", "Custom"}}, {}, {}, {}, {}},
     };
-    for (table_case const& c : cases) {
+    for (reading_case const& c : cases) {
         SCOPED_TRACE(c.text);
         lightroom_importer importer;
         EXPECT_NO_THROW(importer.read_regular_lrpreset(QString::fromUtf8(c.text)));
-        EXPECT_EQ(settings_of(importer), c.settings);
-        EXPECT_EQ(points_of(importer.tone_curve), c.master);
-        EXPECT_EQ(points_of(importer.tone_curve_red), c.red);
-        EXPECT_EQ(points_of(importer.tone_curve_green), c.green);
-        EXPECT_EQ(points_of(importer.tone_curve_blue), c.blue);
+        expect_read_as(importer, c);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "importer_views.h"
 
+#include <gtest/gtest.h>
+
 setting_list settings_of(lightroom_importer const& importer)
 {
     setting_list result;
@@ -14,4 +16,13 @@ point_list points_of(QVector<QPoint> const& curve)
     for (QPoint const& point : curve)
         result.emplace_back(point.x(), point.y());
     return result;
+}
+
+void expect_read_as(lightroom_importer const& importer, reading_case const& expected)
+{
+    EXPECT_EQ(settings_of(importer), expected.settings);
+    EXPECT_EQ(points_of(importer.tone_curve), expected.master);
+    EXPECT_EQ(points_of(importer.tone_curve_red), expected.red);
+    EXPECT_EQ(points_of(importer.tone_curve_green), expected.green);
+    EXPECT_EQ(points_of(importer.tone_curve_blue), expected.blue);
 }

@@ -11,7 +11,40 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <string>
+
 namespace {
+
+// The file's own bits; QFileInfo's user flags say what this user may do instead.
+mode_t mode_of(QString const& path)
+{
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777 : mode_t(-1);
+}
+
+std::string octal(mode_t mode)
+{
+    return QString::number(mode, 8).toStdString();
+}
+
+bool set_mode(QString const& path, mode_t mode)
+{
+    return ::chmod(QFile::encodeName(path).constData(), mode) == 0;
+}
+
+class scoped_umask {
+public:
+    explicit scoped_umask(mode_t mask) : saved(::umask(mask)) {}
+    ~scoped_umask() { ::umask(saved); }
+
+    scoped_umask(scoped_umask const&) = delete;
+    scoped_umask& operator=(scoped_umask const&) = delete;
+
+private:
+    mode_t saved;
+};
 
 class style_file_writing : public ::testing::Test {
 protected:
@@ -93,6 +126,71 @@ TEST_F(style_file_writing, a_link_is_replaced_not_followed)
     }
     EXPECT_EQ(read_file(target), QByteArray("target"));
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("nothing"))));
+}
+
+// The hidden file beside it must fit wherever the style's own name fits.
+TEST_F(style_file_writing, writes_every_name_length_the_folder_takes)
+{
+    QString const suffix = QStringLiteral(".costyle");
+    struct {
+        char const* label;
+        QString name;
+        int bytes;
+    } const cases[] = {
+        {"232 bytes", QString(232 - suffix.size(), QLatin1Char('a')) + suffix, 232},
+        {"240 bytes", QString(240 - suffix.size(), QLatin1Char('b')) + suffix, 240},
+        {"255 bytes", QString(255 - suffix.size(), QLatin1Char('c')) + suffix, 255},
+        {"85 letters of 3 bytes", QString(85, QChar(0x6F22)), 255},
+    };
+    for (auto const& c : cases) {
+        SCOPED_TRACE(c.label);
+        ASSERT_EQ(QFile::encodeName(c.name).size(), c.bytes);
+        QString const path = folder.filePath(c.name);
+        for (QString const& text : {QStringLiteral("<SL>new</SL>\n"), QStringLiteral("<SL>replacing</SL>\n")}) {
+            EXPECT_TRUE(write_style_file(path, text, reason)) << reason.toStdString();
+            EXPECT_EQ(read_file(path), text.toUtf8());
+            EXPECT_EQ(entries(), QStringList(c.name));
+        }
+        QFile::remove(path);
+    }
+}
+
+// Run as root, the user flags would turn 0444 into 0644; set-ID and sticky
+// bits have no flag at all.
+TEST_F(style_file_writing, a_replaced_file_keeps_exactly_its_mode)
+{
+    for (mode_t const mode : {0444, 0460, 0600, 0755, 04755, 02755, 01777, 07777}) {
+        SCOPED_TRACE(octal(mode));
+        QString const path = folder.filePath(QStringLiteral("%1.costyle").arg(mode, 0, 8));
+        ASSERT_TRUE(write_file(path, "old"));
+        ASSERT_TRUE(set_mode(path, mode));
+        // Not every file system or user may set every bit.
+        if (mode_of(path) != mode)
+            continue;
+        EXPECT_TRUE(write_style_file(path, QStringLiteral("<SL/>\n"), reason)) << reason.toStdString();
+        EXPECT_EQ(octal(mode_of(path)), octal(mode));
+    }
+}
+
+// A link's target is not what is replaced, so its mode is not taken over.
+TEST_F(style_file_writing, a_new_file_or_a_replaced_link_gets_what_the_umask_leaves)
+{
+    QString const target = folder.filePath(QStringLiteral("target"));
+    ASSERT_TRUE(write_file(target, "target"));
+    ASSERT_TRUE(set_mode(target, 0755));
+    for (mode_t const mask : {022, 027, 077}) {
+        SCOPED_TRACE(octal(mask));
+        QString const new_path = folder.filePath(QStringLiteral("new %1.costyle").arg(mask, 0, 8));
+        QString const link_path = folder.filePath(QStringLiteral("link %1.costyle").arg(mask, 0, 8));
+        ASSERT_TRUE(QFile::link(target, link_path));
+        scoped_umask const umask(mask);
+        for (QString const& path : {new_path, link_path}) {
+            SCOPED_TRACE(path.toStdString());
+            EXPECT_TRUE(write_style_file(path, QStringLiteral("<SL/>\n"), reason)) << reason.toStdString();
+            EXPECT_EQ(octal(mode_of(path)), octal(0666 & ~mask));
+        }
+    }
+    EXPECT_EQ(octal(mode_of(target)), octal(0755));
 }
 
 }

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -14,12 +15,12 @@ namespace varo {
 
 namespace {
 
-// In the same folder, so the rename stays within one file system.
+// In the same folder, so the rename stays within one file system; not named
+// after the target, so it fits wherever the target's own name fits.
 QString temporary_path(const QString& path)
 {
-    const QFileInfo target(path);
-    return target.absolutePath() + QStringLiteral("/.") + target.fileName()
-           + QStringLiteral(".%1.part").arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0'));
+    return QFileInfo(path).absolutePath()
+           + QStringLiteral("/.%1.part").arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0'));
 }
 
 whole_file_result failure(whole_file_result::step step, qint64 written, const QString& reason)
@@ -58,22 +59,34 @@ QString replace(const QString& temporary, const QString& path)
     return QString();
 }
 
-void keep_permissions(QFile& file, const QString& path)
+// The old file's own bits: QFileInfo's user flags tell what this user may do
+// instead, and have no place for set-ID and sticky bits. A link is replaced
+// itself, so what it points to lends nothing.
+QString keep_mode(QFile& file, const QString& path)
 {
-    const QFileInfo old(path);
-    if (old.isFile() && !old.isSymLink())
-        file.setPermissions(old.permissions());
+    struct stat old {};
+    if (::lstat(QFile::encodeName(path).constData(), &old) != 0 || !S_ISREG(old.st_mode))
+        return QString();
+    return ::fchmod(file.handle(), old.st_mode & 07777) == 0 ? QString() : qt_error_string(errno);
+}
+
+// The mode after the bytes, as a write without CAP_FSETID clears set-ID bits.
+QString put_in_place(QFile& file, const QString& path)
+{
+    QString reason = keep_mode(file, path);
+    if (reason.isEmpty())
+        reason = finish(file);
+    if (reason.isEmpty())
+        reason = replace(file.fileName(), path);
+    return reason;
 }
 
 whole_file_result write_beside(QFile& file, const QString& path, const QByteArray& data)
 {
-    keep_permissions(file, path);
     whole_file_result result = write_all(file, data);
     if (!result.done())
         return result;
-    QString reason = finish(file);
-    if (reason.isEmpty())
-        reason = replace(file.fileName(), path);
+    const QString reason = put_in_place(file, path);
     if (!reason.isEmpty())
         return failure(whole_file_result::step::finish, result.written, reason);
     return result;

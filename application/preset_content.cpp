@@ -80,6 +80,34 @@ bool has_a_name(QXmlStreamAttributes const& attributes)
     return false;
 }
 
+bool is_named(QXmlStreamReader& reader)
+{
+    if (has_a_name(reader.attributes()))
+        return true;
+    return reader.name() == QLatin1String("Name")
+           && !reader.readElementText(QXmlStreamReader::IncludeChildElements).trimmed().isEmpty();
+}
+
+// A look carries its name on itself, on the description nested in it, or
+// as an element of that description; the reader is at the look's start.
+bool look_is_named(QXmlStreamReader& reader)
+{
+    if (has_a_name(reader.attributes()))
+        return true;
+    for (int depth = 1; depth > 0 && !reader.atEnd();) {
+        QXmlStreamReader::TokenType const token = reader.readNext();
+        if (token == QXmlStreamReader::EndElement)
+            --depth;
+        else if (token == QXmlStreamReader::StartElement) {
+            if (is_named(reader))
+                return true;
+            if (!reader.isEndElement())
+                ++depth;
+        }
+    }
+    return false;
+}
+
 // Looks are children of an XMP preset's settings, which the reader passes
 // by; a look without a name is the one presets carry to say "none".
 bool holds_a_look(QFileInfo const& file)
@@ -92,7 +120,7 @@ bool holds_a_look(QFileInfo const& file)
     QXmlStreamReader reader(&content);
     while (!reader.atEnd())
         if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == QLatin1String("Look")
-            && has_a_name(reader.attributes()))
+            && look_is_named(reader))
             return true;
     return false;
 }

@@ -638,6 +638,49 @@ TEST_F(batch_conversion_test, presets_that_convert_to_nothing_are_reported_not_w
     EXPECT_EQ(entries[0].first, QStringLiteral("a.costyle"));
 }
 
+// A look counts only when it is named, in whichever form the preset
+// writes the name.
+TEST_F(batch_conversion_test, looks_are_told_apart_in_every_form)
+{
+    QString const general = QStringLiteral("it holds no setting that a Capture One style can carry");
+    QString const look = QStringLiteral("it holds a look, and looks and profiles are not converted");
+    struct {
+        char const* name;
+        char const* children;
+        QString reason;
+    } const cases[] = {
+        {"flat.xmp", "   <crs:Look crs:Name=\"Astia\"/>\n", look},
+        {"nested.xmp",
+         "   <crs:Look>\n    <rdf:Description crs:Name=\"Adobe Color\" crs:Amount=\"1\">\n"
+         "     <crs:Group><rdf:Alt><rdf:li xml:lang=\"x-default\">Profiles</rdf:li></rdf:Alt></crs:Group>\n"
+         "    </rdf:Description>\n   </crs:Look>\n",
+         look},
+        {"element.xmp",
+         "   <crs:Look rdf:parseType=\"Resource\">\n    <crs:Name>Adobe Color</crs:Name>\n   </crs:Look>\n", look},
+        {"flat_unnamed.xmp", "   <crs:Look crs:Name=\"\"/>\n", general},
+        {"nested_unnamed.xmp",
+         "   <crs:Look>\n    <rdf:Description crs:Name=\"\" crs:Amount=\"1\"/>\n   </crs:Look>\n", general},
+        {"element_unnamed.xmp", "   <crs:Look rdf:parseType=\"Resource\">\n    <crs:Name> </crs:Name>\n   </crs:Look>\n",
+         general},
+    };
+    QStringList names;
+    QStringList lines;
+    for (auto const& c : cases) {
+        QString const name = QString::fromLatin1(c.name);
+        preset(name, xmp_preset_with_only(QStringLiteral("Look"), QStringLiteral("crs:LensProfileEnable=\"1\""),
+                                          QString::fromLatin1(c.children)));
+        names.append(name);
+        lines.append(emphasised(name) + QStringLiteral(": ") + c.reason);
+    }
+    modal_script script;
+    script.choose_files(names).press(QMessageBox::Ok);
+    convert(script);
+    ASSERT_EQ(titles(script),
+              QStringList({QStringLiteral("Load Lightroom Template"), QStringLiteral("Nothing to convert")}));
+    EXPECT_EQ(script.seen()[1].text, QStringLiteral("No style was written for these 6 presets:<br/><br/>")
+                                         + lines.join(QStringLiteral("<br/>")));
+}
+
 // The real presets of this kind: a lens profile, two looks, an automatic
 // white balance and a local correction.
 TEST_F(batch_conversion_test, corpus_presets_that_convert_to_nothing)

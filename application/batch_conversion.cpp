@@ -24,6 +24,13 @@ QString setting_text(QSettings const& settings, settings_key const& key)
     return settings.value(key.key, key.default_value).toString();
 }
 
+// Without its suffix the pack would be hidden by the dialog's own filter.
+QString with_pack_suffix(QString const& path)
+{
+    QString const suffix = QStringLiteral(".costylepack");
+    return path.endsWith(suffix, Qt::CaseInsensitive) ? path : path + suffix;
+}
+
 void show_critical(QWidget* parent, QString const& title, QString const& text)
 {
     varo::message_box::critical(parent, title, text, QMessageBox::Ok, QMessageBox::NoButton);
@@ -128,23 +135,25 @@ void batch_conversion::report_unconverted() const
                                heading + QStringLiteral("<br/><br/>") + lines.join(QStringLiteral("<br/>")));
 }
 
+// Qt adds a default suffix only to a name without a dot, and the desktop's
+// dialog checks for an existing file before adding it; so the suffix is
+// added here and the final name is what the user is asked about.
 QString batch_conversion::ask_pack_path() const
 {
     QFileDialog dialog(parent, tr("Name Capture One Stylepack"),
                        setting_text(settings, settings_keys::output_dir) + QLatin1Char('/'),
                        tr("Capture One Stylepack(*.costylepack)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // Without its suffix the pack would be hidden by this very filter.
-    dialog.setDefaultSuffix(QStringLiteral("costylepack"));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted)
         return QString();
-    return dialog.selectedFiles().value(0);
+    return with_pack_suffix(dialog.selectedFiles().value(0));
 }
 
 void batch_conversion::write_pack() const
 {
     QString const pack_path = ask_pack_path();
-    if (pack_path.isEmpty())
+    if (pack_path.isEmpty() || !existing_style_question::may_replace_pack(parent, pack_path))
         return;
     // The entries hold the bytes that libzip reads while closing the archive.
     QVector<style_pack_entry> const entries = style_pack_entries(styles, style_pack_prefix(format, pack_path));

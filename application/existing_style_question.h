@@ -17,6 +17,9 @@ public:
     // or the user lets the file be replaced.
     bool may_write(QString const& path);
 
+    // The same for the one style pack of a run, with Replace and Skip only.
+    static bool may_replace_pack(QWidget* parent, QString const& path);
+
 private:
     bool ask(QString const& path);
 

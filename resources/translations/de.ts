@@ -230,6 +230,14 @@ Quellcode: https://savannah.gnu.org/projects/freefont/</translation>
         <source>it holds no setting that a Capture One style can carry</source>
         <translation>es enthält keine Einstellung, die ein Capture One Style übernehmen kann</translation>
     </message>
+    <message>
+        <source>Stylepack already exists</source>
+        <translation>Stylepack existiert bereits</translation>
+    </message>
+    <message>
+        <source>The stylepack %1 already exists.&lt;br/&gt;&lt;br/&gt;Do you want to replace it?</source>
+        <translation>Das Stylepack %1 existiert bereits.&lt;br/&gt;&lt;br/&gt;Möchtest du es ersetzen?</translation>
+    </message>
 </context>
 <context>
     <name>dialog_settings</name>

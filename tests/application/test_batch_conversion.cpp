@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
+#include <functional>
 #include <iterator>
 
 #include <gtest/gtest.h>
@@ -147,6 +148,9 @@ TEST_F(batch_conversion_test, packs_keep_every_style_of_one_name)
         {"stylepack_category", "Category.costylepack", "Category.costylepack", "Category/"},
         {"stylepack_category", "My Looks", "My Looks.costylepack", "My Looks/"},
         {"something else", "Other.costylepack", "Other.costylepack", ""},
+        {"stylepack_category", "Summer v1.5", "Summer v1.5.costylepack", "Summer v1.5/"},
+        {"stylepack", "Summer.2024", "Summer.2024.costylepack", ""},
+        {"stylepack", "Loud.COSTYLEPACK", "Loud.COSTYLEPACK", ""},
     };
     QString const a_template = preset(QStringLiteral("a.lrtemplate"), lua_preset(QStringLiteral("A template")));
     QString const a_xmp = preset(QStringLiteral("a.xmp"), xmp_preset(QStringLiteral("A xmp"), QString()));
@@ -519,6 +523,16 @@ TEST_F(batch_conversion_test, existing_style_files_are_replaced_only_when_the_us
     EXPECT_EQ(second.seen().size(), 3);
     for (char const* name : {"a", "c", "g"})
         EXPECT_EQ(read_file(out(QString::fromLatin1(name) + QStringLiteral(".costyle"))), QByteArray("old ") + name);
+
+    // Escape and the window's close button skip as well.
+    modal_script third;
+    third.choose_files({QStringLiteral("a.xmp"), QStringLiteral("c.xmp")}).press_key(Qt::Key_Escape).close_window();
+    convert(third);
+    EXPECT_EQ(titles(third),
+              QStringList({QStringLiteral("Load Lightroom Template"), QStringLiteral("Style already exists"),
+                           QStringLiteral("Style already exists")}));
+    for (char const* name : {"a", "c"})
+        EXPECT_EQ(read_file(out(QString::fromLatin1(name) + QStringLiteral(".costyle"))), QByteArray("old ") + name);
 }
 
 // Presets from which the reader gets no setting give the box and no style;
@@ -586,6 +600,59 @@ TEST_F(batch_conversion_test, presets_without_settings_are_reported_and_not_conv
     EXPECT_EQ(QDir(output.path()).entryList(QDir::Files), QStringList(QStringLiteral("malformed_inside.costyle")));
     EXPECT_EQ(masked(read_file(out(QStringLiteral("malformed_inside.costyle")))),
               expected_style(input.filePath(QStringLiteral("malformed_inside.xmp"))));
+}
+
+// The name with its suffix is what is checked, and only one question is
+// asked; whatever else than Replace keeps the old pack byte for byte.
+TEST_F(batch_conversion_test, an_existing_pack_is_replaced_only_when_the_user_says_so)
+{
+    set_format(QStringLiteral("stylepack"));
+    QString const a = preset(QStringLiteral("a.xmp"), xmp_preset(QStringLiteral("A"), QString()));
+    QString const pack = out(QStringLiteral("Looks.costylepack"));
+    QByteArray const old("old pack \x00\xff", 11);
+    QString const text =
+        QStringLiteral("The stylepack %1 already exists.<br/><br/>Do you want to replace it?").arg(emphasised(pack));
+    struct {
+        char const* answer;
+        std::function<void(modal_script&)> answering;
+    } const keeping[] = {
+        {"Skip", [](modal_script& script) { script.press(QMessageBox::No); }},
+        {"Return", [](modal_script& script) { script.press_return(); }},
+        {"Escape", [](modal_script& script) { script.press_key(Qt::Key_Escape); }},
+        {"close", [](modal_script& script) { script.close_window(); }},
+    };
+    for (auto const& c : keeping) {
+        SCOPED_TRACE(c.answer);
+        ASSERT_TRUE(write_file(pack, old));
+        QStringList buttons;
+        modal_script script;
+        script.choose_files({QStringLiteral("a.xmp")}).save_as(out(QStringLiteral("Looks")));
+        c.answering(script);
+        convert(script);
+        ASSERT_EQ(titles(script),
+                  QStringList({QStringLiteral("Load Lightroom Template"), QStringLiteral("Name Capture One Stylepack"),
+                               QStringLiteral("Stylepack already exists")}));
+        EXPECT_EQ(script.seen()[2].text, text);
+        EXPECT_EQ(script.seen()[2].buttons, QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(script.seen()[2].default_button, QMessageBox::No);
+        EXPECT_EQ(read_file(pack), old);
+        EXPECT_EQ(QDir(output.path()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList(QStringLiteral("Looks.costylepack")));
+    }
+
+    QStringList button_texts;
+    modal_script replacing;
+    replacing.choose_files({QStringLiteral("a.xmp")})
+        .save_as(out(QStringLiteral("Looks")))
+        .press(QMessageBox::Yes, [&](QMessageBox* box) {
+            for (auto button : {QMessageBox::Yes, QMessageBox::No})
+                button_texts.append(box->button(button)->text());
+        });
+    convert(replacing);
+    EXPECT_EQ(button_texts, QStringList({QStringLiteral("Replace"), QStringLiteral("Skip")}));
+    zip_entries const entries = read_zip(pack);
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(masked(entries[0].second), expected_style(a));
 }
 
 TEST_F(batch_conversion_test, no_pack_dialog_when_every_preset_is_skipped)
@@ -658,10 +725,10 @@ TEST_F(batch_conversion_test, looks_are_told_apart_in_every_form)
         {"element.xmp",
          "   <crs:Look rdf:parseType=\"Resource\">\n    <crs:Name>Adobe Color</crs:Name>\n   </crs:Look>\n", look},
         {"flat_unnamed.xmp", "   <crs:Look crs:Name=\"\"/>\n", general},
-        {"nested_unnamed.xmp",
-         "   <crs:Look>\n    <rdf:Description crs:Name=\"\" crs:Amount=\"1\"/>\n   </crs:Look>\n", general},
-        {"element_unnamed.xmp", "   <crs:Look rdf:parseType=\"Resource\">\n    <crs:Name> </crs:Name>\n   </crs:Look>\n",
+        {"nested_unnamed.xmp", "   <crs:Look>\n    <rdf:Description crs:Name=\"\" crs:Amount=\"1\"/>\n   </crs:Look>\n",
          general},
+        {"element_unnamed.xmp",
+         "   <crs:Look rdf:parseType=\"Resource\">\n    <crs:Name> </crs:Name>\n   </crs:Look>\n", general},
     };
     QStringList names;
     QStringList lines;

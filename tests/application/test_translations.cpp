@@ -456,6 +456,25 @@ TEST_F(main_window_translations_test, the_existing_file_question_is_german_in_ge
                   .arg(output.filePath(QStringLiteral("warm.costyle"))));
     EXPECT_EQ(question.buttons, QStringList({QStringLiteral("Ersetzen"), QStringLiteral("Überspringen"),
                                              QStringLiteral("Alle ersetzen"), QStringLiteral("Alle überspringen")}));
+
+    sandbox.set(QStringLiteral("format"), QStringLiteral("stylepack"));
+    QString const pack = output.filePath(QStringLiteral("Looks.costylepack"));
+    ASSERT_TRUE(write_file(pack, "old"));
+    question_texts pack_question;
+    modal_script packing;
+    packing.choose_files({QStringLiteral("warm.xmp")})
+        .save_as(output.filePath(QStringLiteral("Looks")))
+        .press(QMessageBox::No, read_question(pack_question));
+    click(german_convert_tooltip, packing);
+
+    ASSERT_EQ(packing.seen().size(), 3);
+    EXPECT_EQ(pack_question.title, QStringLiteral("Stylepack existiert bereits"));
+    EXPECT_EQ(packing.seen()[2].text,
+              QStringLiteral("Das Stylepack <font color=\"white\"><b>%1</b></font> existiert bereits.<br/><br/>"
+                             "Möchtest du es ersetzen?")
+                  .arg(pack));
+    EXPECT_EQ(pack_question.buttons,
+              QStringList({QStringLiteral("Ersetzen"), QStringLiteral("Überspringen"), QString(), QString()}));
 }
 
 TEST_F(main_window_translations_test, presets_that_convert_to_nothing_are_named_in_german)

@@ -54,12 +54,25 @@ modal_script& modal_script::press(QMessageBox::StandardButton button, std::funct
 
 modal_script& modal_script::press_return()
 {
-    return then([this](QWidget* window) {
+    return press_key(Qt::Key_Return);
+}
+
+modal_script& modal_script::press_key(Qt::Key key)
+{
+    return then([this, key](QWidget* window) {
         record(window);
-        later(window, [window] {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        later(window, [window, key] {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
             QApplication::sendEvent(window, &press);
         });
+    });
+}
+
+modal_script& modal_script::close_window()
+{
+    return then([this](QWidget* window) {
+        record(window);
+        later(window, [window] { window->close(); });
     });
 }
 

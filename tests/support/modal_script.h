@@ -53,6 +53,9 @@ public:
     modal_script& press(QMessageBox::StandardButton button, std::function<void(QMessageBox*)> inspect = {});
     // Presses Return in a message box, as a user who accepts the default.
     modal_script& press_return();
+    modal_script& press_key(Qt::Key key);
+    // Closes the window as its title bar's close button does.
+    modal_script& close_window();
     modal_script& cancel();
 
     // Runs `action` with the script answering, then stops it.

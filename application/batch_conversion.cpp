@@ -19,6 +19,10 @@
 
 namespace {
 
+// The box names this many presets at most, so it fits any screen; the
+// whole list is in its details.
+int const listed_unconverted = 8;
+
 QString setting_text(QSettings const& settings, settings_key const& key)
 {
     return settings.value(key.key, key.default_value).toString();
@@ -126,13 +130,25 @@ void batch_conversion::report_unconverted() const
     if (unconverted.isEmpty())
         return;
     QStringList lines;
-    for (unconverted_preset const& preset : unconverted)
-        lines.append(QStringLiteral("%1: %2").arg(emphasis(preset.file_name), preset.reason.toHtmlEscaped()));
+    QStringList details;
+    for (unconverted_preset const& preset : unconverted) {
+        if (lines.size() < listed_unconverted)
+            lines.append(QStringLiteral("%1: %2").arg(emphasis(preset.file_name), preset.reason.toHtmlEscaped()));
+        details.append(QStringLiteral("%1: %2").arg(preset.file_name, preset.reason));
+    }
+    int const unlisted = unconverted.size() - lines.size();
+    if (unlisted > 0)
+        lines.append(tr("and %n more", nullptr, unlisted));
     QString const heading = unconverted.size() == 1
                                 ? tr("No style was written for this preset:")
                                 : tr("No style was written for these %n presets:", nullptr, unconverted.size());
-    varo::message_box::warning(parent, tr("Nothing to convert"),
-                               heading + QStringLiteral("<br/><br/>") + lines.join(QStringLiteral("<br/>")));
+    varo::message_box box(QMessageBox::Warning, tr("Nothing to convert"),
+                          heading + QStringLiteral("<br/><br/>") + lines.join(QStringLiteral("<br/>")),
+                          QMessageBox::NoButton, parent);
+    box.prepare_buttons(QMessageBox::Ok, QMessageBox::NoButton);
+    if (unlisted > 0)
+        box.setDetailedText(details.join(QLatin1Char('\n')));
+    box.exec_logged();
 }
 
 // Qt adds a default suffix only to a name without a dot, and the desktop's

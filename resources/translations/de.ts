@@ -238,6 +238,13 @@ Quellcode: https://savannah.gnu.org/projects/freefont/</translation>
         <source>The stylepack %1 already exists.&lt;br/&gt;&lt;br/&gt;Do you want to replace it?</source>
         <translation>Das Stylepack %1 existiert bereits.&lt;br/&gt;&lt;br/&gt;Möchtest du es ersetzen?</translation>
     </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weiteres</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>dialog_settings</name>

@@ -15,6 +15,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -703,6 +705,51 @@ TEST_F(batch_conversion_test, presets_that_convert_to_nothing_are_reported_not_w
     zip_entries const entries = read_zip(pack);
     ASSERT_EQ(entries.size(), 1);
     EXPECT_EQ(entries[0].first, QStringLiteral("a.costyle"));
+}
+
+// However many presets give nothing, the box keeps its size: it names the
+// first ones and holds the whole list in its details.
+TEST_F(batch_conversion_test, the_nothing_to_convert_box_fits_the_screen)
+{
+    QString const reason = QStringLiteral("it holds no setting that a Capture One style can carry");
+    QByteArray const lens = xmp_preset_with_only(QStringLiteral("Lens"), QStringLiteral("crs:LensProfileEnable=\"1\""));
+    struct {
+        int presets;
+        QString more;
+    } const cases[] = {{8, QString()}, {9, QStringLiteral("and 1 more")}, {60, QStringLiteral("and 52 more")}};
+    QVector<int> heights;
+    for (auto const& c : cases) {
+        SCOPED_TRACE(c.presets);
+        QStringList names;
+        QStringList lines;
+        QStringList details;
+        for (int i = 0; i < c.presets; ++i) {
+            QString const name = QStringLiteral("lens %1.xmp").arg(i, 2, 10, QLatin1Char('0'));
+            preset(name, lens);
+            names.append(name);
+            if (i < 8)
+                lines.append(emphasised(name) + QStringLiteral(": ") + reason);
+            details.append(name + QStringLiteral(": ") + reason);
+        }
+        if (!c.more.isEmpty())
+            lines.append(c.more);
+        QString detailed;
+        modal_script script;
+        script.choose_files(names).press(QMessageBox::Ok, [&](QMessageBox* box) {
+            detailed = box->detailedText();
+            heights.append(box->height());
+        });
+        convert(script);
+        ASSERT_EQ(titles(script),
+                  QStringList({QStringLiteral("Load Lightroom Template"), QStringLiteral("Nothing to convert")}));
+        EXPECT_EQ(script.seen()[1].text,
+                  QStringLiteral("No style was written for these %1 presets:<br/><br/>").arg(c.presets)
+                      + lines.join(QStringLiteral("<br/>")));
+        EXPECT_EQ(detailed, c.more.isEmpty() ? QString() : details.join(QLatin1Char('\n')));
+    }
+    ASSERT_EQ(heights.size(), 3);
+    EXPECT_EQ(heights[2], heights[1]);
+    EXPECT_LE(heights[2], QGuiApplication::primaryScreen()->availableGeometry().height());
 }
 
 // A look counts only when it is named, in whichever form the preset

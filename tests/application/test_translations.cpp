@@ -494,6 +494,19 @@ TEST_F(main_window_translations_test, presets_that_convert_to_nothing_are_named_
               QStringLiteral("Für diese 2 Presets wurde kein Style geschrieben:<br/><br/><font color=\"white\"><b>"
                              "lens.xmp</b></font>: %1<br/><font color=\"white\"><b>lens2.xmp</b></font>: %1")
                   .arg(reason));
+
+    QStringList many;
+    for (int i = 0; i < 10; ++i) {
+        many.append(QStringLiteral("lens %1.xmp").arg(i));
+        ASSERT_TRUE(write_file(input.filePath(many.last()), lens));
+    }
+    modal_script listing;
+    listing.choose_files(many).press(QMessageBox::Ok);
+    click(german_convert_tooltip, listing);
+    ASSERT_EQ(listing.seen().size(), 2);
+    EXPECT_TRUE(
+        listing.seen()[1].text.startsWith(QStringLiteral("Für diese 10 Presets wurde kein Style geschrieben:")));
+    EXPECT_TRUE(listing.seen()[1].text.endsWith(QStringLiteral(": %1<br/>und 2 weitere").arg(reason)));
 }
 
 TEST_F(translations_test, the_library_dialogs_qt_entry_is_translated_everywhere)

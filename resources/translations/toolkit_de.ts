@@ -83,6 +83,17 @@ Grund: %2</translation>
         <source>Do you really want to clear the application logs?</source>
         <translation>Möchtest du die Anwendungsprotokolle wirklich leeren?</translation>
     </message>
+    <message>
+        <source>... (1 more character not shown)</source>
+        <translation>... (1 weiteres Zeichen nicht angezeigt)</translation>
+    </message>
+    <message numerus="yes">
+        <source>... (%n more characters not shown)</source>
+        <translation>
+            <numerusform>... (%n weiteres Zeichen nicht angezeigt)</numerusform>
+            <numerusform>... (%n weitere Zeichen nicht angezeigt)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>varo::dialog_3rd_part_lib_info</name>

@@ -83,6 +83,19 @@ Motivo: %2</translation>
         <source>Do you really want to clear the application logs?</source>
         <translation>¿Realmente quieres borrar los registros de la aplicación?</translation>
     </message>
+    <message>
+        <source>... (1 more character not shown)</source>
+        <translatorcomment>Shown as the source text.</translatorcomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>... (%n more characters not shown)</source>
+        <translatorcomment>Shown as the source text.</translatorcomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>varo::dialog_3rd_part_lib_info</name>

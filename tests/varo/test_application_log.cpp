@@ -1,5 +1,6 @@
 #include "varo/application_log.h"
 
+#include "varo/log_line_cap.h"
 #include "varo/log_shortcuts.h"
 #include "varo/message_handler.h"
 #include "varo/network_report.h"
@@ -95,12 +96,44 @@ struct log_window {
 
 log_window installed_window;
 
-class log_test : public ::testing::Test {
-protected:
+// A log of its own, with its window hidden at first.
+struct own_log {
     QSet<QWidget*> before = top_levels();
     varo::application_log log;
     log_window ui{new_top_level(before, "Application Log")};
 };
+
+class log_test : public ::testing::Test, protected own_log {};
+
+const int longest_run = varo::longest_shown_run;
+
+// The note the view ends a cut line with, written out here as the user reads it.
+QString note(int hidden)
+{
+    return QString("... (%1 more character%2 not shown)").arg(hidden).arg(hidden == 1 ? "" : "s");
+}
+
+// Base64 text of `size` characters, of bytes that look random.
+QString base64_line(int size)
+{
+    QByteArray bytes(size / 4 * 3 + 3, Qt::Uninitialized);
+    quint32 state = 12345;
+    for (char& byte : bytes) {
+        state = state * 1103515245u + 12345u;
+        byte = char(state >> 24);
+    }
+    return QString::fromLatin1(bytes.toBase64()).left(size);
+}
+
+// The whole report a save writes; the file is removed.
+QString saved_report(varo::application_log& log)
+{
+    QFile file(log.save_log());
+    file.open(QIODevice::ReadOnly);
+    const QString report = QString::fromUtf8(file.readAll());
+    file.remove();
+    return report;
+}
 
 TEST_F(log_test, builds_a_hidden_window_with_filter_buttons_and_one_tab)
 {
@@ -156,6 +189,80 @@ TEST_F(log_test, text_that_looks_like_html_is_shown_as_written)
     EXPECT_EQ(ui.shown(), "<b>bold</b> &lt; <a href=\"x\">link</a>");
     ui.filter()->setText("bold");
     EXPECT_EQ(ui.shown(), "<b>bold</b> &lt; <a href=\"x\">link</a>\n");
+}
+
+TEST(log_view, a_line_is_cut_at_its_first_overlong_run_or_at_its_length_limit)
+{
+    const struct {
+        const char* name;
+        QString line;
+        int shown; // -1: the whole line
+    } cases[] = {
+        {"one character repeated", QString(100000, 'x'), longest_run},
+        {"a run after words", "a few words " + QString(50000, 'y') + " and more", 12 + longest_run},
+        {"a run as long as the limit", "end " + QString(longest_run, 'z'), -1},
+        {"one character past the limit", QString(longest_run + 1, 'x'), longest_run},
+        {"2 MB of base64", base64_line(2 * 1024 * 1024), -1},
+        {"words past the line limit", QString("word ").repeated(varo::longest_shown_line / 5 + 20),
+         varo::longest_shown_line},
+    };
+    for (const auto& c : cases) {
+        own_log own;
+        own.log.open_log_window();
+        own.log.add_data("Kestova", c.line + "\nnext\n");
+        const QString view = c.shown < 0 ? c.line : c.line.left(c.shown) + note(c.line.size() - c.shown);
+        // Compared without printing megabytes.
+        EXPECT_TRUE(own.ui.shown() == view + "\nnext\n")
+            << c.name << ": shows " << own.ui.shown().size() << " characters, not " << view.size() + 6;
+        EXPECT_TRUE(saved_report(own.log).endsWith("\n\n" + c.line + "\nnext\n")) << c.name;
+        own.ui.window->close();
+    }
+}
+
+TEST(log_view, a_line_in_chunks_is_cut_across_them_with_one_note_for_all)
+{
+    const struct {
+        int chunk;
+        int chunks;
+        QString shown;
+    } cases[] = {
+        {longest_run / 2, 6,
+         QString(longest_run / 2, 'x') + "\n" + QString(longest_run / 2, 'x') + "\n" + note(2 * longest_run)},
+        {longest_run * 3 / 4, 4,
+         QString(longest_run * 3 / 4, 'x') + "\n" + QString(longest_run / 4, 'x') + note(2 * longest_run)},
+        {longest_run + 7, 3, QString(longest_run, 'x') + note(2 * longest_run + 21)},
+    };
+    for (const auto& c : cases) {
+        own_log own;
+        own.log.open_log_window();
+        for (int i = 0; i < c.chunks; ++i)
+            own.log.add_data("Kestova", QString(c.chunk, 'x'));
+        own.log.add_data("Kestova", "\nnext\n");
+        EXPECT_EQ(own.ui.shown(), c.shown + "\nnext\n") << c.chunk;
+        EXPECT_TRUE(saved_report(own.log).endsWith("\n\n" + QString(c.chunk * c.chunks, 'x') + "\nnext\n")) << c.chunk;
+        own.ui.window->close();
+    }
+}
+
+TEST_F(log_test, the_filter_searches_whole_lines_and_shows_them_cut)
+{
+    const QString run(longest_run, 'x');
+    log.add_data("Kestova", "short match\n" + run + "yyy match\nother\n");
+    ui.filter()->setText("match");
+    const QString first = "short match\n" + run + note(9) + "\n";
+    EXPECT_EQ(ui.shown(), first) << "the match is in the part left out";
+
+    log.add_data("Kestova", run + run);
+    log.add_data("Kestova", " match\n" + run + run);
+    const QString second = run + note(longest_run + 6) + "\n";
+    EXPECT_EQ(ui.shown(), first + second);
+
+    ui.filter()->clear();
+    const QString shown = "short match\n" + run + note(9) + "\nother\n" + second + run + note(longest_run);
+    EXPECT_EQ(ui.shown(), shown);
+    log.add_data("Kestova", "xxxxx end\n");
+    EXPECT_EQ(ui.shown(), "short match\n" + run + note(9) + "\nother\n" + second + run + note(longest_run + 9) + "\n")
+        << "the line goes on after the view was rebuilt";
 }
 
 TEST_F(log_test, the_filter_shows_matching_lines_in_any_letter_case)
@@ -513,6 +620,27 @@ TEST(log_translation, the_window_texts_are_translated_in_the_class_context)
     EXPECT_EQ(ui.filter()->placeholderText(), "Filter...");
 }
 
+TEST(log_translation, the_note_of_a_cut_line_is_translated_in_the_class_context)
+{
+    const struct {
+        int hidden;
+        const char* source;
+        const char* shown;
+    } cases[] = {
+        {1, "... (1 more character not shown)", "[... (1 more character not shown)]"},
+        {5, "... (%n more characters not shown)", "[... (5 more characters not shown)]"},
+    };
+    for (const auto& c : cases) {
+        recording_translator translator("varo::application_log");
+        const QSet<QWidget*> before = top_levels();
+        varo::application_log log;
+        const log_window ui{new_top_level(before, "[Application Log]")};
+        log.add_data("Kestova", QString(longest_run + c.hidden, 'x'));
+        EXPECT_TRUE(translator.requests.contains(QString("varo::application_log|") + c.source)) << c.source;
+        EXPECT_EQ(ui.shown(), QString(longest_run, 'x') + c.shown);
+    }
+}
+
 // The process-wide log created by main() with its tees in place.
 TEST(installed_log, console_output_reaches_the_window_once_it_is_shown)
 {
@@ -606,6 +734,17 @@ TEST(installed_log, lines_logged_by_other_threads_arrive_once_while_the_window_d
         installed_window.window->close();
     }
     varo::set_message_pattern(QStringLiteral("%{if-category}%{category}: %{endif}%{message}"));
+}
+
+TEST(installed_log, a_long_console_line_reaches_the_console_whole_and_the_window_cut)
+{
+    varo::application_log::instance()->open_log_window();
+    const std::string line(5 * longest_run, 'q');
+    std::cout << line << std::endl;
+    const QString cut = QString(longest_run, 'q') + note(4 * longest_run) + "\n";
+    EXPECT_TRUE(wait_until([&] { return installed_window.shown().contains(cut); }));
+    EXPECT_TRUE(console_out->str().find(line + "\n") != std::string::npos);
+    installed_window.window->close();
 }
 
 TEST(installed_log, a_character_split_between_two_drains_arrives_whole)

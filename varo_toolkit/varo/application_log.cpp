@@ -46,18 +46,28 @@ void scroll_to_end(QTextEdit* edit)
 }
 
 // Like QTextEdit::append, but always as plain text: a log line that happens
-// to look like HTML must be shown as written.
-void append_paragraph(QTextEdit* edit, const QString& text)
+// to look like HTML must be shown as written. A chunk that goes on with a line
+// cut short takes the place of the line's note instead.
+void append_paragraph(QTextEdit* edit, const capped_chunk& chunk)
 {
     QScrollBar* bar = edit->verticalScrollBar();
     const bool at_bottom = bar->value() >= bar->maximum();
     QTextCursor cursor(edit->document());
     cursor.movePosition(QTextCursor::End);
-    if (!edit->document()->isEmpty())
+    if (chunk.replaced > 0)
+        cursor.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor, chunk.replaced);
+    else if (!edit->document()->isEmpty())
         cursor.insertBlock();
-    cursor.insertText(text);
+    cursor.insertText(chunk.text);
     if (at_bottom)
         scroll_to_end(edit);
+}
+
+// Shows `text` in place of the view's text; `last_line` comes to be the view's.
+void show_capped(QTextEdit* edit, log_view_line& last_line, const QString& text)
+{
+    last_line = log_view_line();
+    edit->setPlainText(cap_log_chunk(text, last_line).text);
 }
 
 // The length of an unfinished UTF-8 sequence at the end of `bytes`: a line
@@ -232,9 +242,9 @@ void application_log::add_data(QString name, QString data)
     log_tab& tab = tab_for(name);
     tab.text += data;
     if (!filter->text().isEmpty())
-        tab.edit->setPlainText(filtered_text(tab.text));
+        show_capped(tab.edit, tab.last_line, filtered_text(tab.text));
     else
-        append_paragraph(tab.edit, data);
+        append_paragraph(tab.edit, cap_log_chunk(data, tab.last_line));
     if (!tab.edit->hasFocus())
         scroll_to_end(tab.edit);
 }
@@ -269,7 +279,7 @@ void application_log::show_filtered(int index)
     if (index < 0)
         return;
     log_tab& tab = tab_for(tab_widget->tabText(index));
-    tab.edit->setPlainText(filtered_text(tab.text));
+    show_capped(tab.edit, tab.last_line, filtered_text(tab.text));
     scroll_to_end(tab.edit);
 }
 
@@ -350,6 +360,7 @@ void application_log::clear_action()
         return;
     for (log_tab& tab : tabs) {
         tab.text.clear();
+        tab.last_line = log_view_line();
         tab.edit->clear();
     }
 }

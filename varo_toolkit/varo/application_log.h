@@ -1,6 +1,7 @@
 #pragma once
 
 #include "varo/copy_streambuf.h"
+#include "varo/log_line_cap.h"
 
 #include <QMap>
 #include <QObject>
@@ -52,7 +53,9 @@ private:
     struct log_tab {
         QString name;
         QTextEdit* edit = nullptr;
+        // Everything logged; the view may show lines cut short.
         QString text;
+        log_view_line last_line;
         int index = -1;
     };
 

@@ -3,6 +3,7 @@
 
 #include "file_size_limit.h"
 #include "message_capture.h"
+#include "mode_watch.h"
 #include "qstring_printer.h"
 
 #include <QFile>
@@ -12,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+
+#include <cerrno>
 
 #include <string>
 
@@ -191,6 +194,70 @@ TEST_F(style_file_writing, a_new_file_or_a_replaced_link_gets_what_the_umask_lea
         }
     }
     EXPECT_EQ(octal(mode_of(target)), octal(0755));
+}
+
+// Someone who opens the hidden file keeps what its mode let them do then;
+// with umask 0 a file made with the default mode could be read by anyone.
+TEST_F(style_file_writing, the_new_bytes_are_never_in_a_file_with_a_bit_the_old_one_lacks)
+{
+    for (mode_t const mask : {0, 022}) {
+        scoped_umask const umask(mask);
+        for (mode_t const mode : {0600, 0640, 0444, 0664, 04750}) {
+            SCOPED_TRACE(octal(mask) + " " + octal(mode));
+            QString const path = folder.filePath(QStringLiteral("%1 %2.costyle").arg(mask).arg(mode, 0, 8));
+            ASSERT_TRUE(write_file(path, "old"));
+            ASSERT_TRUE(set_mode(path, mode));
+            if (mode_of(path) != mode)
+                continue;
+            mode_watch const watch;
+            EXPECT_TRUE(write_style_file(path, QStringLiteral("<SL/>\n"), reason)) << reason.toStdString();
+            ASSERT_FALSE(watch.seen().empty());
+            for (open_file_state const& state : watch.seen())
+                EXPECT_EQ(octal(state.mode & 0777 & ~mode), "0")
+                    << octal(state.mode) << " at " << state.size << " bytes";
+            EXPECT_EQ(octal(watch.seen().back().mode), octal(mode)) << "before the bytes were synced";
+            EXPECT_EQ(octal(mode_of(path)), octal(mode));
+        }
+    }
+}
+
+// As on a share mounted for another owner: the style still replaces the old
+// one, with the mode the file system gives, and the log says what was lost.
+TEST_F(style_file_writing, a_file_system_that_refuses_modes_still_takes_the_style)
+{
+    scoped_umask const umask(022);
+    struct {
+        char const* name;
+        mode_t old_mode; // 0 for a new file
+        mode_t given;
+    } const cases[] = {
+        {"group writable.costyle", 0664, 0644},
+        {"set-ID.costyle", 04750, 0750},
+        {"new.costyle", 0, 0644},
+    };
+    for (auto const& c : cases) {
+        SCOPED_TRACE(c.name);
+        QString const path = folder.filePath(QString::fromLatin1(c.name));
+        if (c.old_mode != 0) {
+            ASSERT_TRUE(write_file(path, "old"));
+            ASSERT_TRUE(set_mode(path, c.old_mode));
+            if (mode_of(path) != c.old_mode)
+                continue;
+        }
+        message_capture const this_write;
+        {
+            mode_watch const refusing(EPERM);
+            EXPECT_TRUE(write_style_file(path, QStringLiteral("<SL/>\n"), reason)) << reason.toStdString();
+        }
+        EXPECT_EQ(read_file(path), QByteArray("<SL/>\n"));
+        EXPECT_EQ(octal(mode_of(path)), octal(c.given));
+        QStringList expected(QStringLiteral("info: Wrote '%1'").arg(path));
+        if (c.old_mode != 0)
+            expected.prepend(
+                QStringLiteral("warning: Could not keep the permissions of '%1': Operation not permitted").arg(path));
+        EXPECT_EQ(this_write.lines(), expected);
+        EXPECT_EQ(entries().filter(QStringLiteral(".part")), QStringList());
+    }
 }
 
 }

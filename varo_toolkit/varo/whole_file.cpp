@@ -3,10 +3,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QtDebug>
 
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
+#include <optional>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -59,37 +62,89 @@ QString replace(const QString& temporary, const QString& path)
     return QString();
 }
 
-// The old file's own bits: QFileInfo's user flags tell what this user may do
-// instead, and have no place for set-ID and sticky bits. A link is replaced
-// itself, so what it points to lends nothing.
-QString keep_mode(QFile& file, const QString& path)
+// The bits of the regular file at `path`, or none when there is none: a link
+// is replaced itself, so what it points to lends nothing.
+std::optional<mode_t> old_mode(const QString& path)
 {
     struct stat old {};
     if (::lstat(QFile::encodeName(path).constData(), &old) != 0 || !S_ISREG(old.st_mode))
-        return QString();
-    return ::fchmod(file.handle(), old.st_mode & 07777) == 0 ? QString() : qt_error_string(errno);
+        return std::nullopt;
+    return old.st_mode & 07777;
 }
 
-// The mode after the bytes, as a write without CAP_FSETID clears set-ID bits.
-QString put_in_place(QFile& file, const QString& path)
+// Gives the temporary file the old file's bits, as far as its file system
+// can hold them; where it can't, the file keeps what it was given and the
+// reason is logged once.
+class mode_keeper {
+public:
+    mode_keeper(const QString& path, std::optional<mode_t> mode) : path(path), mode(mode) {}
+
+    // Created with no bit the old file lacks, so no one may open the file
+    // who couldn't read the old one; the umask may have taken some away.
+    int creation_mode() const { return mode ? int(*mode & 0777) : 0666; }
+
+    void before_bytes(int handle) { apply(handle, mode_t(creation_mode())); }
+
+    // A write clears set-ID bits, so they come after the last byte.
+    void after_bytes(int handle)
+    {
+        if (mode && (*mode & ~mode_t(0777)))
+            apply(handle, *mode);
+    }
+
+private:
+    void apply(int handle, mode_t wanted)
+    {
+        struct stat now {};
+        if (!mode || refused || (::fstat(handle, &now) == 0 && (now.st_mode & 07777) == wanted))
+            return;
+        if (::fchmod(handle, wanted) == 0)
+            return;
+        refused = true;
+        qWarning("Could not keep the permissions of '%s': %s", qUtf8Printable(path),
+                 qUtf8Printable(qt_error_string(errno)));
+    }
+
+    QString path;
+    std::optional<mode_t> mode;
+    bool refused = false;
+};
+
+QString put_in_place(QFile& file, const QString& temporary, const QString& path)
 {
-    QString reason = keep_mode(file, path);
+    QString reason = finish(file);
     if (reason.isEmpty())
-        reason = finish(file);
-    if (reason.isEmpty())
-        reason = replace(file.fileName(), path);
+        reason = replace(temporary, path);
     return reason;
 }
 
-whole_file_result write_beside(QFile& file, const QString& path, const QByteArray& data)
+whole_file_result write_beside(QFile& file, const QString& temporary, const QString& path, const QByteArray& data,
+                               mode_keeper& modes)
 {
+    modes.before_bytes(file.handle());
     whole_file_result result = write_all(file, data);
     if (!result.done())
         return result;
-    const QString reason = put_in_place(file, path);
+    modes.after_bytes(file.handle());
+    const QString reason = put_in_place(file, temporary, path);
     if (!reason.isEmpty())
         return failure(whole_file_result::step::finish, result.written, reason);
     return result;
+}
+
+// Opened exclusively, so nothing already at the hidden name is ever written.
+int create_exclusive(const QString& temporary, int mode)
+{
+    int handle;
+    do
+        handle = ::open(QFile::encodeName(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    while (handle < 0 && errno == EINTR);
+    return handle;
+}
+
+void discard(const QString& temporary)
+{
+    ::unlink(QFile::encodeName(temporary).constData());
 }
 
 }
@@ -103,13 +158,23 @@ QString make_folder(const QString& path)
 
 whole_file_result write_whole_file(const QString& path, const QByteArray& data)
 {
-    QFile file(temporary_path(path));
+    mode_keeper modes(path, old_mode(path));
+    const QString temporary = temporary_path(path);
+    const int handle = create_exclusive(temporary, modes.creation_mode());
+    if (handle < 0)
+        return failure(whole_file_result::step::create, -1, qt_error_string(errno));
+    QFile file;
     // Unbuffered, so a count written is what reached the file and not a buffer.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+    if (!file.open(handle, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(handle);
+        discard(temporary);
         return failure(whole_file_result::step::create, -1, file.errorString());
-    const whole_file_result result = write_beside(file, path, data);
-    if (!result.done())
-        file.remove();
+    }
+    const whole_file_result result = write_beside(file, temporary, path, data, modes);
+    if (!result.done()) {
+        file.close();
+        discard(temporary);
+    }
     return result;
 }
 

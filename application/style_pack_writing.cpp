@@ -57,7 +57,12 @@ QString style_pack_prefix(QString const& format, QString const& pack_path)
 {
     if (format != QLatin1String("stylepack_category"))
         return QString();
-    return QFileInfo(pack_path).completeBaseName() + QLatin1Char('/');
+    QString const category = QFileInfo(pack_path).completeBaseName();
+    // As a folder, these would make the entries absolute (".costylepack") or
+    // lead out of the archive ("...costylepack"), where unpacking tools put them.
+    if (category.isEmpty() || category == QLatin1String(".") || category == QLatin1String(".."))
+        return QString();
+    return category + QLatin1Char('/');
 }
 
 style_pack_result write_style_pack(QString const& pack_path, QVector<style_pack_entry> const& entries)

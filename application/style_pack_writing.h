@@ -27,7 +27,8 @@ struct style_pack_result {
 // The entries of a pack in the styles' key order, each name behind `prefix`.
 QVector<style_pack_entry> style_pack_entries(QMap<QString, QString> const& styles, QString const& prefix);
 
-// The folder prefix of the entries: only the format with category has one.
+// The folder prefix of the entries: only the format with category has one,
+// and only when the pack's name leaves a name for the folder.
 QString style_pack_prefix(QString const& format, QString const& pack_path);
 
 // Writes all entries into a new zip archive at `pack_path`, replacing an old one.

@@ -167,6 +167,8 @@ TEST_F(batch_conversion_test, packs_keep_every_style_of_one_name)
         {"stylepack_category", "Summer v1.5", "Summer v1.5.costylepack", "Summer v1.5/"},
         {"stylepack", "Summer.2024", "Summer.2024.costylepack", ""},
         {"stylepack", "Loud.COSTYLEPACK", "Loud.COSTYLEPACK", ""},
+        {"stylepack_category", ".costylepack", ".costylepack", ""},
+        {"stylepack_category", "...costylepack", "...costylepack", ""},
     };
     QString const a_template = preset(QStringLiteral("a.lrtemplate"), lua_preset(QStringLiteral("A template")));
     QString const a_xmp = preset(QStringLiteral("a.xmp"), xmp_preset(QStringLiteral("A xmp"), QString()));
@@ -640,7 +642,6 @@ TEST_F(batch_conversion_test, an_existing_pack_is_replaced_only_when_the_user_sa
     for (auto const& c : keeping) {
         SCOPED_TRACE(c.answer);
         ASSERT_TRUE(write_file(pack, old));
-        QStringList buttons;
         modal_script script;
         script.choose_files({QStringLiteral("a.xmp")}).save_as(out(QStringLiteral("Looks")));
         c.answering(script);

@@ -244,6 +244,115 @@ TEST(log_view, a_line_in_chunks_is_cut_across_them_with_one_note_for_all)
     }
 }
 
+// What a view shows of `chunks`, each capped as it arrives, without the
+// paragraph breaks between them.
+QString capped_in_chunks(const QStringList& chunks)
+{
+    varo::log_view_line line;
+    QString view;
+    for (const QString& chunk : chunks) {
+        const varo::capped_chunk capped = varo::cap_log_chunk(chunk, line);
+        view.chop(capped.replaced);
+        view += capped.text;
+    }
+    return view;
+}
+
+// The code points of `text`, each as a text of its own.
+QStringList whole_characters(const QString& text)
+{
+    QStringList characters;
+    for (const char32_t point : text.toUcs4())
+        characters.append(QString::fromUcs4(&point, 1));
+    return characters;
+}
+
+QString non_bmp(int count)
+{
+    QString text;
+    for (int i = 0; i < count; ++i)
+        text += QString::fromUcs4(U"\U0001D400");
+    return text;
+}
+
+TEST(log_view, how_a_line_is_split_into_chunks_changes_nothing_shown)
+{
+    const QString a_space_then_b = QString(1500, 'a') + " " + QString(1000, 'b');
+    const QString mixed = "Total: $1,234.56 (net) \u4E2D\u6587\u6587\u672C \U0001F469\u200D\U0001F4BB done; "
+                          "\U0001F1E9\U0001F1EA\U0001F1EB\U0001F1F7 e\u0301t\u00E9 https://example.org/a-b?c=d "
+                          + QString(longest_run - 5, 'r') + " \u0600" + QString(longest_run, 's') + " "
+                          + non_bmp(longest_run);
+    const struct {
+        const char* name;
+        QString text;
+        int shown; // -1: the whole text
+    } cases[] = {
+        {"a break point where a chunk ends", a_space_then_b, -1},
+        {"words", QString("word ").repeated(1000), -1},
+        {"a run past the limit after a break point", a_space_then_b + QString(1500, 'b'), 1501 + longest_run},
+        {"numbers, brackets, letters of every kind and overlong runs", mixed, -2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        varo::log_view_line line;
+        const QString whole = varo::cap_log_chunk(c.text, line).text;
+        if (c.shown == -1) {
+            EXPECT_EQ(whole, c.text);
+        } else if (c.shown >= 0) {
+            EXPECT_EQ(whole, c.text.left(c.shown) + note(c.text.size() - c.shown));
+        }
+        // The console's chunks hold whole characters.
+        const QStringList characters = whole_characters(c.text);
+        for (int end = 1; end < characters.size(); ++end)
+            ASSERT_EQ(capped_in_chunks({characters.mid(0, end).join(""), characters.mid(end).join("")}), whole)
+                << "in two chunks, the first of " << end << " characters";
+        EXPECT_EQ(capped_in_chunks(characters), whole) << "one character a chunk";
+        QStringList groups;
+        for (int start = 0; start < characters.size(); start += 97)
+            groups.append(characters.mid(start, 97).join(""));
+        EXPECT_EQ(capped_in_chunks(groups), whole) << "97 characters a chunk";
+    }
+}
+
+TEST(log_view, a_cut_falls_between_whole_characters_and_the_note_counts_them)
+{
+    const QString line = "x" + non_bmp(3000);
+    varo::log_view_line state;
+    EXPECT_EQ(varo::cap_log_chunk(line, state).text, "x" + non_bmp(999) + note(2001));
+    EXPECT_EQ(capped_in_chunks({"x" + non_bmp(1000), non_bmp(2000)}), "x" + non_bmp(999) + note(2001));
+
+    // The line limit falls between the two halves of the first letter.
+    const QString long_line = QString("word ").repeated(varo::longest_shown_line / 5) + "aaa" + non_bmp(10);
+    ASSERT_EQ(long_line.size() - 20 + 1, varo::longest_shown_line);
+    state = varo::log_view_line();
+    EXPECT_TRUE(varo::cap_log_chunk(long_line, state).text == long_line.left(varo::longest_shown_line - 1) + note(10))
+        << "at the line limit";
+}
+
+// The note's first '.' makes one cursor step with a prepended mark before it.
+TEST_F(log_test, more_of_a_cut_line_replaces_exactly_its_note)
+{
+    log.open_log_window();
+    const QString shown = QString(longest_run - 1, 'x') + QChar(0x0600);
+    log.add_data("Kestova", shown + QString(100, 'y'));
+    ASSERT_EQ(ui.shown(), shown + note(100));
+    log.add_data("Kestova", "yyy");
+    EXPECT_EQ(ui.shown(), shown + note(103));
+    log.add_data("Kestova", "y\nnext");
+    EXPECT_EQ(ui.shown(), shown + note(104) + "\nnext");
+}
+
+TEST_F(log_test, a_line_in_chunks_is_cut_only_where_the_whole_line_is)
+{
+    log.open_log_window();
+    log.add_data("Kestova", QString(1500, 'a') + " ");
+    log.add_data("Kestova", QString(1000, 'b'));
+    for (int i = 0; i < 1000; ++i)
+        log.add_data("Kestova", "word ");
+    EXPECT_FALSE(ui.shown().contains("not shown"));
+    EXPECT_EQ(ui.shown().count('\n'), 1001);
+}
+
 TEST_F(log_test, the_filter_searches_whole_lines_and_shows_them_cut)
 {
     const QString run(longest_run, 'x');

@@ -54,8 +54,10 @@ void append_paragraph(QTextEdit* edit, const capped_chunk& chunk)
     const bool at_bottom = bar->value() >= bar->maximum();
     QTextCursor cursor(edit->document());
     cursor.movePosition(QTextCursor::End);
+    // By position, not by cursor step: a step spans a whole grapheme cluster,
+    // which may join a shown character to the note.
     if (chunk.replaced > 0)
-        cursor.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor, chunk.replaced);
+        cursor.setPosition(cursor.position() - chunk.replaced, QTextCursor::KeepAnchor);
     else if (!edit->document()->isEmpty())
         cursor.insertBlock();
     cursor.insertText(chunk.text);

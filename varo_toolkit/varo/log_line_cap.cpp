@@ -19,21 +19,44 @@ QString hidden_characters_note(int hidden)
     return QCoreApplication::translate("varo::application_log", "... (%n more characters not shown)", nullptr, hidden);
 }
 
-// How much of `piece`, which goes on with `line`, the view shows; moves the
-// line's run on to the end of that part. A chunk may end inside a run, so the
-// run goes on over the start of the piece.
-int shown_length(QStringView piece, log_view_line& line)
+// Code points, as a reader counts them: a surrogate pair is one.
+int characters(QStringView text)
 {
-    const int room = int(std::min<qsizetype>(piece.size(), longest_shown_line - line.length));
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Line, piece.data(), room);
-    int run_start = -line.run;
-    for (int point = finder.toNextBoundary(); point > 0 && point < room; point = finder.toNextBoundary()) {
+    int count = int(text.size());
+    for (qsizetype i = 1; i < text.size(); ++i)
+        if (text[i].isLowSurrogate() && text[i - 1].isHighSurrogate())
+            --count;
+    return count;
+}
+
+// Where `scanned` ends to be shown: at its end, or where a run without a
+// break point first passes the limit. Sets `run_start` to the last break
+// point before that. A break point where `scanned` ends depends on what
+// follows, so it is not one yet.
+int shown_end(const QString& scanned, int& run_start)
+{
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Line, scanned);
+    run_start = 0;
+    for (int point = finder.toNextBoundary(); point > 0 && point < scanned.size(); point = finder.toNextBoundary()) {
         if (point - run_start > longest_shown_run)
             break;
         run_start = point;
     }
-    const int shown = std::min(room, run_start + longest_shown_run);
-    line.run = shown - run_start;
+    return std::min(int(scanned.size()), run_start + longest_shown_run);
+}
+
+// How much of `piece`, which goes on with `line`, the view shows; moves the
+// line's run on to the end of that part. The run so far is scanned again
+// with the piece, so a break point where the last chunk ended is found.
+int shown_length(QStringView piece, log_view_line& line)
+{
+    const int room = int(std::min<qsizetype>(piece.size(), longest_shown_line - line.length));
+    const QString scanned = line.run + piece.left(room).toString();
+    int run_start = 0;
+    int shown = shown_end(scanned, run_start) - int(line.run.size());
+    if (shown > 0 && shown < piece.size() && piece[shown - 1].isHighSurrogate() && piece[shown].isLowSurrogate())
+        --shown;
+    line.run = scanned.mid(run_start, int(line.run.size()) + shown - run_start);
     return shown;
 }
 
@@ -50,8 +73,10 @@ void append_piece(QString& text, QStringView piece, log_view_line& line)
         piece = piece.mid(shown);
     }
     line.length += int(piece.size());
-    line.hidden += int(piece.size());
-    text += hidden_characters_note(line.hidden);
+    line.hidden += characters(piece);
+    const QString note = hidden_characters_note(line.hidden);
+    line.note = int(note.size());
+    text += note;
 }
 
 }
@@ -59,8 +84,7 @@ void append_piece(QString& text, QStringView piece, log_view_line& line)
 capped_chunk cap_log_chunk(const QString& chunk, log_view_line& line)
 {
     capped_chunk capped;
-    if (line.hidden > 0)
-        capped.replaced = hidden_characters_note(line.hidden).size();
+    capped.replaced = line.hidden > 0 ? line.note : 0;
     for (int start = 0;;) {
         const int end = chunk.indexOf(QLatin1Char('\n'), start);
         append_piece(capped.text, QStringView(chunk).mid(start, (end < 0 ? chunk.size() : end) - start), line);

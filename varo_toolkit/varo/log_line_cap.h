@@ -15,9 +15,10 @@ constexpr int longest_shown_line = 1 << 22;
 // How far the last line of a log view has come; the line may go on in the
 // next chunk.
 struct log_view_line {
-    int length = 0; // characters of the line so far, shown or not
-    int run = 0;    // characters since its last break point
+    int length = 0; // UTF-16 units of the line so far, shown or not
+    QString run;    // the shown text since its last break point; whether its end is one depends on what follows
     int hidden = 0; // characters left out of the view: it ends with their note
+    int note = 0;   // UTF-16 units of that note
 };
 
 // What a log view shows of a chunk of log text.
@@ -27,8 +28,10 @@ struct capped_chunk {
 };
 
 // The view's text of `chunk`, which goes on with `line`: every line of it cut
-// where it first passes one of the limits, with a note of the characters left
-// out. Moves `line` on to the end of the chunk.
+// between two characters where it first passes one of the limits, with a
+// note of the characters left out. How a line is split into chunks of whole
+// characters changes nothing of what is shown. Moves `line` on to the end of
+// the chunk.
 capped_chunk cap_log_chunk(const QString& chunk, log_view_line& line);
 
 }

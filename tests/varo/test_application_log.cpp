@@ -269,10 +269,7 @@ QStringList whole_characters(const QString& text)
 
 QString non_bmp(int count)
 {
-    QString text;
-    for (int i = 0; i < count; ++i)
-        text += QString::fromUcs4(U"\U0001D400");
-    return text;
+    return QString::fromUcs4(U"\U0001D400").repeated(count);
 }
 
 TEST(log_view, how_a_line_is_split_into_chunks_changes_nothing_shown)

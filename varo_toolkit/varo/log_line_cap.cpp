@@ -74,9 +74,7 @@ void append_piece(QString& text, QStringView piece, log_view_line& line)
     }
     line.length += int(piece.size());
     line.hidden += characters(piece);
-    const QString note = hidden_characters_note(line.hidden);
-    line.note = int(note.size());
-    text += note;
+    text += hidden_characters_note(line.hidden);
 }
 
 }
@@ -84,7 +82,8 @@ void append_piece(QString& text, QStringView piece, log_view_line& line)
 capped_chunk cap_log_chunk(const QString& chunk, log_view_line& line)
 {
     capped_chunk capped;
-    capped.replaced = line.hidden > 0 ? line.note : 0;
+    if (line.hidden > 0)
+        capped.replaced = hidden_characters_note(line.hidden).size();
     for (int start = 0;;) {
         const int end = chunk.indexOf(QLatin1Char('\n'), start);
         append_piece(capped.text, QStringView(chunk).mid(start, (end < 0 ? chunk.size() : end) - start), line);

@@ -18,7 +18,6 @@ struct log_view_line {
     int length = 0; // UTF-16 units of the line so far, shown or not
     QString run;    // the shown text since its last break point; whether its end is one depends on what follows
     int hidden = 0; // characters left out of the view: it ends with their note
-    int note = 0;   // UTF-16 units of that note
 };
 
 // What a log view shows of a chunk of log text.

@@ -100,8 +100,11 @@ void batch_conversion::convert_preset(QString const& path)
         unconverted.append(unconverted_preset{file.fileName(), unconverted_reason(file)});
         return;
     }
-    QString const style_name = names.claim(file.completeBaseName());
-    if (format != QLatin1String("separate")) {
+    bool const separate = format == QLatin1String("separate");
+    // Style files keep the preset's name: they are names on the user's own disk.
+    QString const style_name =
+        names.claim(separate ? file.completeBaseName() : style_pack_name_part(file.completeBaseName()));
+    if (!separate) {
         styles.insert(style_name, xml);
         return;
     }
@@ -195,8 +198,12 @@ void batch_conversion::report_pack_failures(QString const& pack_path, style_pack
                       .arg(emphasis(group.first_subject), pack, group.reason.toHtmlEscaped());
         show_critical(parent, tr("Can't write stylepack"), text);
     }
-    if (!result.written())
+    if (!result.close_error.isEmpty())
         show_critical(
             parent, tr("Can't write stylepack"),
             tr("The stylepack %1 was not written.<br/><br/>libzip: %2").arg(pack, result.close_error.toHtmlEscaped()));
+    else if (!result.write_error.isEmpty())
+        show_critical(
+            parent, tr("Can't write stylepack"),
+            tr("The stylepack %1 was not written.<br/><br/>Reason: %2").arg(pack, result.write_error.toHtmlEscaped()));
 }

@@ -245,6 +245,10 @@ Quellcode: https://savannah.gnu.org/projects/freefont/</translation>
             <numerusform>und %n weitere</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The stylepack %1 was not written.&lt;br/&gt;&lt;br/&gt;Reason: %2</source>
+        <translation>Das Stylepack %1 wurde nicht geschrieben.&lt;br/&gt;&lt;br/&gt;Grund: %2</translation>
+    </message>
 </context>
 <context>
     <name>dialog_settings</name>

@@ -398,7 +398,7 @@ TEST_F(batch_conversion_test, links_in_the_output_folder_are_existing_styles)
     EXPECT_FALSE(QFile::exists(elsewhere.filePath(QStringLiteral("nothing"))));
 }
 
-TEST_F(batch_conversion_test, pack_failures_show_libzip_errors)
+TEST_F(batch_conversion_test, pack_failures_show_their_reason)
 {
     ASSERT_TRUE(write_file(out(QStringLiteral("plain file")), "x"));
     struct {
@@ -406,10 +406,9 @@ TEST_F(batch_conversion_test, pack_failures_show_libzip_errors)
         QString text;
     } const cases[] = {
         {out(QStringLiteral("missing/Looks.costylepack")),
-         QStringLiteral("The stylepack %1 was not written.<br/><br/>libzip: Failure to create temporary file: No "
-                        "such file or directory")},
+         QStringLiteral("The stylepack %1 was not written.<br/><br/>Reason: No such file or directory")},
         {out(QStringLiteral("plain file/Looks.costylepack")),
-         QStringLiteral("The stylepack %1 could not be created.<br/><br/>libzip: Read error: Not a directory")},
+         QStringLiteral("The stylepack %1 was not written.<br/><br/>Reason: Not a directory")},
     };
     set_format(QStringLiteral("stylepack"));
     preset(QStringLiteral("a.xmp"), xmp_preset(QStringLiteral("A"), QString()));
@@ -422,6 +421,46 @@ TEST_F(batch_conversion_test, pack_failures_show_libzip_errors)
         EXPECT_EQ(script.seen()[2].title, QStringLiteral("Can't write stylepack"));
         EXPECT_EQ(script.seen()[2].text, c.text.arg(emphasised(c.pack)));
         EXPECT_FALSE(QFile::exists(c.pack));
+    }
+}
+
+// Preset names come from third parties. In a pack, backslashes and drive
+// letters would be folders and drives on Windows; the names as written stay
+// unique. Style files keep the preset's name on the user's own disk.
+TEST_F(batch_conversion_test, pack_entry_names_hold_no_backslash_or_drive_letter)
+{
+    QStringList const names{QStringLiteral("a\\b.xmp"), QStringLiteral("a_b.xmp"), QStringLiteral("C:evil.xmp"),
+                            QStringLiteral("D:\\x\\y.xmp"), QStringLiteral("..\\..\\x.xmp")};
+    QStringList presets;
+    for (QString const& name : names)
+        presets.append(preset(name, xmp_preset(name, QStringLiteral("crs:Clarity2012=\"7\""))));
+
+    set_format(QStringLiteral("stylepack_category"));
+    modal_script pack_run;
+    pack_run.choose_files(names).save_as(out(QStringLiteral("E:team\\looks")));
+    convert(pack_run);
+    zip_entries const entries = read_zip(out(QStringLiteral("E:team\\looks.costylepack")));
+    QString const prefix = QStringLiteral("E_team_looks/");
+    zip_entries const expected{
+        {prefix + QStringLiteral(".._.._x.costyle"), expected_style(presets[4])},
+        {prefix + QStringLiteral("C_evil.costyle"), expected_style(presets[2])},
+        {prefix + QStringLiteral("D__x_y.costyle"), expected_style(presets[3])},
+        {prefix + QStringLiteral("a_b (2).costyle"), expected_style(presets[1])},
+        {prefix + QStringLiteral("a_b.costyle"), expected_style(presets[0])},
+    };
+    ASSERT_EQ(entries.size(), expected.size());
+    for (int index = 0; index < entries.size(); ++index) {
+        EXPECT_EQ(entries[index].first, expected[index].first);
+        EXPECT_EQ(masked(entries[index].second), expected[index].second) << expected[index].first.toStdString();
+    }
+
+    set_format(QStringLiteral("separate"));
+    modal_script file_run;
+    file_run.choose_files(names);
+    convert(file_run);
+    for (int index = 0; index < names.size(); ++index) {
+        QString const style = out(QFileInfo(names[index]).completeBaseName() + QStringLiteral(".costyle"));
+        EXPECT_EQ(masked(read_file(style)), expected_style(presets[index])) << style.toStdString();
     }
 }
 

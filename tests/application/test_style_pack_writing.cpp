@@ -35,6 +35,9 @@ TEST(style_pack_prefix, only_the_category_format_has_a_folder)
         {"stylepack_category", "/out/...costylepack", ""},
         {"stylepack_category", "/out/....costylepack", ".../"},
         {"stylepack_category", "/out/.hidden.costylepack", ".hidden/"},
+        {"stylepack_category", "/out/E:team\\looks.costylepack", "E_team_looks/"},
+        {"stylepack_category", "/out/..\\...costylepack", ".._../"},
+        {"stylepack_category", "/out/\\.costylepack", "_/"},
         {"stylepack", "/out/Looks.costylepack", ""},
         {"separate", "/out/Looks.costylepack", ""},
         {"anything", "/out/Looks.costylepack", ""},
@@ -43,6 +46,30 @@ TEST(style_pack_prefix, only_the_category_format_has_a_folder)
         EXPECT_EQ(style_pack_prefix(QString::fromLatin1(c.format), QString::fromLatin1(c.path)),
                   QString::fromLatin1(c.prefix))
             << c.format << " " << c.path;
+}
+
+// Windows' unpacking tools take a backslash for a folder and "X:" for a drive.
+TEST(style_pack_name_part, holds_no_backslash_and_no_drive_letter)
+{
+    struct {
+        char const* name;
+        char const* part;
+    } const cases[] = {
+        {"look", "look"},
+        {"a\\b", "a_b"},
+        {"C:evil", "C_evil"},
+        {"d:", "d_"},
+        {"D:\\x\\y", "D__x_y"},
+        {"..\\..\\x", ".._.._x"},
+        {"\\\\server\\share", "__server_share"},
+        {"look C:1", "look C:1"},
+        {"1:1 square", "1:1 square"},
+        {":", ":"},
+        {"", ""},
+    };
+    for (auto const& c : cases)
+        EXPECT_EQ(style_pack_name_part(QString::fromLatin1(c.name)), QString::fromLatin1(c.part)) << c.name;
+    EXPECT_EQ(style_pack_name_part(QStringLiteral("É:x")), QStringLiteral("É:x"));
 }
 
 TEST(style_pack_entries, follow_the_key_order_with_prefix_and_utf8_text)
@@ -93,14 +120,46 @@ TEST_F(style_pack_writing, replaces_an_existing_file)
     EXPECT_EQ(entries[0].first, QStringLiteral("a.costyle"));
 }
 
-TEST_F(style_pack_writing, a_failed_open_adds_nothing)
+// The archive is finished in memory, so what can fail is writing it.
+TEST_F(style_pack_writing, a_pack_that_cant_be_written_gives_the_reason)
 {
-    // A folder can't be opened as an archive.
-    auto const result = write_style_pack(folder.path(), style_pack_entries(styles, QString()));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("folder.costylepack")));
+    struct {
+        QString pack;
+        QString reason;
+        QString line;
+    } const cases[] = {
+        {path(QStringLiteral("missing/Looks.costylepack")), QStringLiteral("No such file or directory"), QString()},
+        {path(QStringLiteral("folder.costylepack")), QStringLiteral("Is a directory"),
+         QStringLiteral("warning: Error writing '%1': Is a directory").arg(path(QStringLiteral("folder.costylepack")))},
+    };
+    for (auto const& c : cases) {
+        SCOPED_TRACE(c.pack.toStdString());
+        message_capture const this_write;
+        auto const result = write_style_pack(c.pack, style_pack_entries(styles, QString()));
+        EXPECT_FALSE(result.written());
+        EXPECT_EQ(result.open_error, QString());
+        EXPECT_EQ(result.close_error, QString());
+        EXPECT_EQ(result.write_error, c.reason);
+        QStringList expected({QStringLiteral("debug: Key 0: 'a.costyle' -> 'a.costyle'"),
+                              QStringLiteral("debug: Key 1: 'b.costyle' -> 'b.costyle'")});
+        if (!c.line.isEmpty())
+            expected.append(c.line);
+        EXPECT_EQ(this_write.lines(), expected);
+    }
+    EXPECT_EQ(entries(), QStringList(QStringLiteral("folder.costylepack")));
+}
+
+// libzip leaves no archive without entries; the old pack is not replaced by nothing.
+TEST_F(style_pack_writing, a_pack_without_entries_keeps_the_old_one)
+{
+    QString const pack = path(QStringLiteral("Looks.costylepack"));
+    ASSERT_TRUE(write_file(pack, "old pack"));
+    auto const result = write_style_pack(pack, {});
     EXPECT_FALSE(result.written());
-    EXPECT_EQ(result.open_error, QStringLiteral("Operation not supported"));
-    EXPECT_EQ(messages.lines(),
-              QStringList(QStringLiteral("warning: libzip zip_open error 28: Operation not supported")));
+    EXPECT_EQ(result.write_error, QStringLiteral("No style could be added"));
+    EXPECT_EQ(read_file(pack), QByteArray("old pack"));
+    EXPECT_EQ(entries(), QStringList(QStringLiteral("Looks.costylepack")));
 }
 
 TEST_F(style_pack_writing, a_failed_add_names_the_entry_and_goes_on)
@@ -117,19 +176,7 @@ TEST_F(style_pack_writing, a_failed_add_names_the_entry_and_goes_on)
     EXPECT_EQ(read_zip(pack).size(), 2);
 }
 
-TEST_F(style_pack_writing, a_failed_close_means_not_written)
-{
-    QString const pack = path(QStringLiteral("missing/Looks.costylepack"));
-    auto const result = write_style_pack(pack, style_pack_entries(styles, QString()));
-    EXPECT_FALSE(result.written());
-    EXPECT_EQ(result.close_error, QStringLiteral("Failure to create temporary file: No such file or directory"));
-    EXPECT_EQ(messages.lines().last(),
-              QStringLiteral("warning: libzip zip_close error -1: Failure to create temporary file: No such file or "
-                             "directory"));
-    EXPECT_FALSE(QFile::exists(pack));
-}
-
-// As on a full disk: libzip writes beside the pack, so the old one stays whole.
+// As on a full disk: the pack is written beside the old one, which stays whole.
 TEST_F(style_pack_writing, a_failed_write_keeps_the_old_pack)
 {
     QString const pack = path(QStringLiteral("Looks.costylepack"));
@@ -142,7 +189,7 @@ TEST_F(style_pack_writing, a_failed_write_keeps_the_old_pack)
         result = write_style_pack(pack, style_pack_entries(styles, QStringLiteral("Other/")));
     }
     EXPECT_FALSE(result.written());
-    EXPECT_FALSE(result.close_error.isEmpty());
+    EXPECT_EQ(result.write_error, QStringLiteral("File too large"));
     EXPECT_EQ(read_file(pack), old);
     EXPECT_EQ(entries(), QStringList(QStringLiteral("Looks.costylepack")));
 }

@@ -1,5 +1,7 @@
 #include "varo/whole_file.h"
 
+#include "varo/access_keeper.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -9,8 +11,6 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
-#include <optional>
-#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -62,54 +62,6 @@ QString replace(const QString& temporary, const QString& path)
     return QString();
 }
 
-// The bits of the regular file at `path`, or none when there is none: a link
-// is replaced itself, so what it points to lends nothing.
-std::optional<mode_t> old_mode(const QString& path)
-{
-    struct stat old {};
-    if (::lstat(QFile::encodeName(path).constData(), &old) != 0 || !S_ISREG(old.st_mode))
-        return std::nullopt;
-    return old.st_mode & 07777;
-}
-
-// Gives the temporary file the old file's bits, as far as its file system
-// can hold them; where it can't, the file keeps what it was given and the
-// reason is logged once.
-class mode_keeper {
-public:
-    mode_keeper(const QString& path, std::optional<mode_t> mode) : path(path), mode(mode) {}
-
-    // Created with no bit the old file lacks, so no one may open the file
-    // who couldn't read the old one; the umask may have taken some away.
-    int creation_mode() const { return mode ? int(*mode & 0777) : 0666; }
-
-    void before_bytes(int handle) { apply(handle, mode_t(creation_mode())); }
-
-    // A write clears set-ID bits, so they come after the last byte.
-    void after_bytes(int handle)
-    {
-        if (mode && (*mode & ~mode_t(0777)))
-            apply(handle, *mode);
-    }
-
-private:
-    void apply(int handle, mode_t wanted)
-    {
-        struct stat now {};
-        if (!mode || refused || (::fstat(handle, &now) == 0 && (now.st_mode & 07777) == wanted))
-            return;
-        if (::fchmod(handle, wanted) == 0)
-            return;
-        refused = true;
-        qWarning("Could not keep the permissions of '%s': %s", qUtf8Printable(path),
-                 qUtf8Printable(qt_error_string(errno)));
-    }
-
-    QString path;
-    std::optional<mode_t> mode;
-    bool refused = false;
-};
-
 QString put_in_place(QFile& file, const QString& temporary, const QString& path)
 {
     QString reason = finish(file);
@@ -119,13 +71,13 @@ QString put_in_place(QFile& file, const QString& temporary, const QString& path)
 }
 
 whole_file_result write_beside(QFile& file, const QString& temporary, const QString& path, const QByteArray& data,
-                               mode_keeper& modes)
+                               access_keeper& access)
 {
-    modes.before_bytes(file.handle());
+    access.before_bytes(file.handle());
     whole_file_result result = write_all(file, data);
     if (!result.done())
         return result;
-    modes.after_bytes(file.handle());
+    access.after_bytes(file.handle());
     const QString reason = put_in_place(file, temporary, path);
     if (!reason.isEmpty())
         return failure(whole_file_result::step::finish, result.written, reason);
@@ -158,9 +110,9 @@ QString make_folder(const QString& path)
 
 whole_file_result write_whole_file(const QString& path, const QByteArray& data)
 {
-    mode_keeper modes(path, old_mode(path));
+    access_keeper access(path);
     const QString temporary = temporary_path(path);
-    const int handle = create_exclusive(temporary, modes.creation_mode());
+    const int handle = create_exclusive(temporary, access.creation_mode());
     if (handle < 0)
         return failure(whole_file_result::step::create, -1, qt_error_string(errno));
     QFile file;
@@ -170,7 +122,7 @@ whole_file_result write_whole_file(const QString& path, const QByteArray& data)
         discard(temporary);
         return failure(whole_file_result::step::create, -1, file.errorString());
     }
-    const whole_file_result result = write_beside(file, temporary, path, data, modes);
+    const whole_file_result result = write_beside(file, temporary, path, data, access);
     if (!result.done()) {
         file.close();
         discard(temporary);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <sys/types.h>
+
+#include <vector>
+
+// Someone else on the machine, by number: no account is needed to take
+// their place.
+struct other_user {
+    uid_t user;
+    gid_t group;
+    std::vector<gid_t> groups;
+};
+
+// Only root may take another user's place, so the callers skip without it.
+bool may_act_as_others();
+
+// Whether `who` may open the file at `path` for reading, tried in a child
+// process that has become them.
+bool may_read(other_user const& who, QByteArray const& path);
+
+// The path of the file open as `handle`.
+QByteArray path_of(int handle);

@@ -9,15 +9,13 @@
 
 #include <climits>
 
-bool may_act_as_others()
-{
-    return ::geteuid() == 0;
-}
+namespace {
 
 // The child calls the system directly: after a fork in a process with
 // threads, the C library's own identity changes may wait for threads that
-// are gone.
-bool may_read(other_user const& who, QByteArray const& path)
+// are gone. Exits 2 where it can't become `who`, else 0 where `path` (if
+// any) opens for reading, else 1.
+int as_user(other_user const& who, char const* path)
 {
     pid_t const child = ::fork();
     if (child == 0) {
@@ -25,16 +23,27 @@ bool may_read(other_user const& who, QByteArray const& path)
             || ::syscall(SYS_setresgid, who.group, who.group, who.group) != 0
             || ::syscall(SYS_setresuid, who.user, who.user, who.user) != 0)
             ::_exit(2);
-        ::_exit(::open(path.constData(), O_RDONLY) >= 0 ? 0 : 1);
+        ::_exit(!path || ::open(path, O_RDONLY) >= 0 ? 0 : 1);
     }
     int status = 0;
-    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) {
-        ADD_FAILURE() << "the child that tries to read " << path.constData() << " did not end";
-        return false;
-    }
-    if (WEXITSTATUS(status) == 2)
-        ADD_FAILURE() << "could not become user " << who.user;
-    return WEXITSTATUS(status) == 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+
+}
+
+bool may_become(other_user const& who)
+{
+    return ::geteuid() == 0 && as_user(who, nullptr) == 0;
+}
+
+bool may_read(other_user const& who, QByteArray const& path)
+{
+    int const result = as_user(who, path.constData());
+    if (result != 0 && result != 1)
+        ADD_FAILURE() << "could not try to read " << path.constData() << " as user " << who.user;
+    return result == 0;
 }
 
 QByteArray path_of(int handle)

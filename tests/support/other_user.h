@@ -14,8 +14,9 @@ struct other_user {
     std::vector<gid_t> groups;
 };
 
-// Only root may take another user's place, so the callers skip without it.
-bool may_act_as_others();
+// Only root may take another user's place, and only for the users its
+// namespace maps, so the callers skip without it.
+bool may_become(other_user const& who);
 
 // Whether `who` may open the file at `path` for reading, tried in a child
 // process that has become them.

@@ -106,10 +106,7 @@ void access_keeper::after_bytes(int handle)
     if (special == 0)
         return;
     mode_t const wanted = (now.st_mode & 0777) | special;
-    if (::fchmod(handle, wanted) != 0)
-        warn(qt_error_string(errno));
-    else
-        verify(handle, wanted);
+    settle(handle, ::fchmod(handle, wanted) == 0, wanted);
 }
 
 void access_keeper::keep_group(int handle)
@@ -129,12 +126,7 @@ void access_keeper::keep_acl(int handle, acl_t acl)
         narrow_owning_group(acl);
     mode_t expected = 0;
     acl_equiv_mode(acl, &expected);
-    if (acl_set_fd(handle, acl) != 0) {
-        bits_kept = false;
-        warn(qt_error_string(errno));
-    } else {
-        verify(handle, expected & 0777);
-    }
+    settle(handle, acl_set_fd(handle, acl) == 0, expected & 0777);
     acl_free(acl);
 }
 
@@ -144,12 +136,7 @@ void access_keeper::keep_permission_bits(int handle)
     struct stat now {};
     if (::fstat(handle, &now) == 0 && (now.st_mode & 07777) == wanted)
         return;
-    if (::fchmod(handle, wanted) != 0) {
-        bits_kept = false;
-        warn(qt_error_string(errno));
-        return;
-    }
-    verify(handle, wanted);
+    settle(handle, ::fchmod(handle, wanted) == 0, wanted);
 }
 
 mode_t access_keeper::permission_bits() const
@@ -174,15 +161,20 @@ mode_t access_keeper::special_bits(struct stat const& now)
     return special;
 }
 
-// The system may change a mode in its own way without an error: it clears
-// the set-group-ID bit of a file whose group the user is not in.
-void access_keeper::verify(int handle, mode_t wanted)
+// A change that succeeded is read back: the system may change a mode in
+// its own way without an error, as it clears the set-group-ID bit of a file
+// whose group the user is not in.
+void access_keeper::settle(int handle, bool changed, mode_t wanted)
 {
     struct stat now {};
-    if (::fstat(handle, &now) != 0 || (now.st_mode & 07777) == wanted)
-        return;
-    bits_kept = false;
-    warn(QStringLiteral("the system gave the mode %1 in place of %2").arg(octal(now.st_mode & 07777), octal(wanted)));
+    if (!changed) {
+        bits_kept = false;
+        warn(qt_error_string(errno));
+    } else if (::fstat(handle, &now) == 0 && (now.st_mode & 07777) != wanted) {
+        bits_kept = false;
+        warn(QStringLiteral("the system gave the mode %1 in place of %2")
+                 .arg(octal(now.st_mode & 07777), octal(wanted)));
+    }
 }
 
 void access_keeper::warn(QString const& reason)

@@ -37,7 +37,8 @@ private:
     void keep_permission_bits(int handle);
     mode_t permission_bits() const;
     mode_t special_bits(struct stat const& now);
-    void verify(int handle, mode_t wanted);
+    // After a change of the mode or ACL that `changed` tells of.
+    void settle(int handle, bool changed, mode_t wanted);
     void warn(QString const& reason);
 
     QString path;

@@ -12,6 +12,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <sys/types.h>
+
+#include <string>
+
 // Small presets written by the tests, and the style text the engine makes of them.
 
 // An XMP preset with exactly `attributes` on its settings and `children`
@@ -72,6 +76,12 @@ inline QByteArray read_file(QString const& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A file's permission, set-ID and sticky bits, as `ls` and `chmod` write them.
+inline std::string octal(mode_t mode)
+{
+    return QString::number(mode & 07777, 8).toStdString();
 }
 
 // Every entry of `folder`, hidden ones too, so a leftover temporary file shows.

@@ -66,11 +66,6 @@ struct stat status_of(QString const& path)
     return status;
 }
 
-std::string octal(mode_t mode)
-{
-    return QString::number(mode & 07777, 8).toStdString();
-}
-
 bool set_acl(QString const& path, acl_type_t type, char const* text)
 {
     acl_t const acl = acl_from_text(text);

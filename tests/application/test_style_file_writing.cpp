@@ -27,11 +27,6 @@ mode_t mode_of(QString const& path)
     return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777 : mode_t(-1);
 }
 
-std::string octal(mode_t mode)
-{
-    return QString::number(mode, 8).toStdString();
-}
-
 bool set_mode(QString const& path, mode_t mode)
 {
     return ::chmod(QFile::encodeName(path).constData(), mode) == 0;

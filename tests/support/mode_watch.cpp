@@ -46,6 +46,12 @@ bool is_acl(char const* name)
     return std::strncmp(name, "system.posix_acl_", 17) == 0;
 }
 
+// Only a file system without ACLs refuses to read them.
+bool refused_reading(char const* name)
+{
+    return is_acl(name) && refused(settings.acl_refusal == ENOTSUP ? ENOTSUP : 0);
+}
+
 }
 
 // These take the place of the C library's functions for the whole test
@@ -78,14 +84,14 @@ extern "C" int fsetxattr(int handle, char const* name, void const* value, size_t
 
 extern "C" ssize_t getxattr(char const* path, char const* name, void* value, size_t size)
 {
-    if (is_acl(name) && refused(settings.acl_refusal == ENOTSUP ? ENOTSUP : 0))
+    if (refused_reading(name))
         return -1;
     return ::syscall(SYS_getxattr, path, name, value, size);
 }
 
 extern "C" ssize_t fgetxattr(int handle, char const* name, void* value, size_t size)
 {
-    if (is_acl(name) && refused(settings.acl_refusal == ENOTSUP ? ENOTSUP : 0))
+    if (refused_reading(name))
         return -1;
     return ::syscall(SYS_fgetxattr, handle, name, value, size);
 }

@@ -15,6 +15,7 @@ struct watch_settings {
     bool watching = false;
     int mode_refusal = 0;
     int group_refusal = 0;
+    int owner_refusal = 0;
     int acl_refusal = 0;
     bool clears_set_group_id = false;
     std::function<void(int)> look;
@@ -28,7 +29,7 @@ void see(int handle)
     struct stat now {};
     if (!settings.watching || ::fstat(handle, &now) != 0)
         return;
-    states.push_back(open_file_state{mode_t(now.st_mode & 07777), now.st_size});
+    states.push_back(open_file_state{mode_t(now.st_mode & 07777), now.st_size, now.st_uid, now.st_gid});
     if (settings.look)
         settings.look(handle);
 }
@@ -69,7 +70,8 @@ extern "C" int fchmod(int handle, mode_t mode)
 extern "C" int fchown(int handle, uid_t owner, gid_t group)
 {
     see(handle);
-    if (refused(settings.group_refusal))
+    if ((group != gid_t(-1) && refused(settings.group_refusal))
+        || (owner != uid_t(-1) && refused(settings.owner_refusal)))
         return -1;
     return int(::syscall(SYS_fchown, handle, owner, group));
 }
@@ -118,6 +120,11 @@ mode_watch::~mode_watch()
 void mode_watch::refuse_group(int error)
 {
     settings.group_refusal = error;
+}
+
+void mode_watch::refuse_owner(int error)
+{
+    settings.owner_refusal = error;
 }
 
 void mode_watch::clear_set_group_id()

@@ -10,6 +10,8 @@
 struct open_file_state {
     mode_t mode;
     off_t size;
+    uid_t owner;
+    gid_t group;
 };
 
 // While it lives, sees every fchmod, fchown, fsetxattr and fsync of this
@@ -24,8 +26,10 @@ public:
     mode_watch(mode_watch const&) = delete;
     mode_watch& operator=(mode_watch const&) = delete;
 
-    // fchown fails with `error`, as for a group the user is not in.
+    // fchown fails with `error` where it would set the group, as for a
+    // group the user is not in, or the owner, as for anyone but root.
     void refuse_group(int error);
+    void refuse_owner(int error);
     // fchmod drops the set-group-ID bit without an error, as the system
     // does for a file whose group the user is not in.
     void clear_set_group_id();

@@ -22,5 +22,20 @@ bool may_become(other_user const& who);
 // process that has become them.
 bool may_read(other_user const& who, QByteArray const& path);
 
+// While it lives, this thread alone acts as `who`, so the code under test
+// meets the system as they would; root's place is taken back after. The
+// other threads and the saved identity stay root's.
+class acting_as {
+public:
+    explicit acting_as(other_user const& who);
+    ~acting_as();
+
+    acting_as(acting_as const&) = delete;
+    acting_as& operator=(acting_as const&) = delete;
+
+private:
+    std::vector<gid_t> saved_groups;
+};
+
 // The path of the file open as `handle`.
 QByteArray path_of(int handle);

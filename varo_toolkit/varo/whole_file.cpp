@@ -73,7 +73,9 @@ QString put_in_place(QFile& file, const QString& temporary, const QString& path)
 whole_file_result write_beside(QFile& file, const QString& temporary, const QString& path, const QByteArray& data,
                                access_keeper& access)
 {
-    access.before_bytes(file.handle());
+    QString const refusal = access.before_bytes(file.handle());
+    if (!refusal.isEmpty())
+        return failure(whole_file_result::step::create, -1, refusal);
     whole_file_result result = write_all(file, data);
     if (!result.done())
         return result;
@@ -81,6 +83,7 @@ whole_file_result write_beside(QFile& file, const QString& temporary, const QStr
     const QString reason = put_in_place(file, temporary, path);
     if (!reason.isEmpty())
         return failure(whole_file_result::step::finish, result.written, reason);
+    access.report();
     return result;
 }
 

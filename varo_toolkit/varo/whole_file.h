@@ -26,12 +26,13 @@ struct whole_file_result {
 
 // Writes `data` to `path` so that the file appears whole or not at all:
 // beside it under a hidden name first, then renamed over it. A file it
-// replaces stays as it was until the new one is complete, and its mode,
-// group and access ACL are kept as far as the file system and the user's
-// groups allow (a warning is logged where they can't be); no one may open
-// the new bytes who couldn't open the old file. A symbolic link at `path` is
-// replaced itself, never followed. A failed write leaves what was at `path`
-// as it was, and nothing beside it.
+// replaces stays as it was until the new one is complete, and its owner,
+// mode, group and access ACL are kept as far as the file system and the
+// user's rights allow (a warning is logged where that changes who may open
+// it); no one may open the new bytes who couldn't open the old file.
+// Another user's file that this user may not write is not replaced. A
+// symbolic link at `path` is replaced itself, never followed. A failed write
+// leaves what was at `path` as it was, and nothing beside it.
 whole_file_result write_whole_file(const QString& path, const QByteArray& data);
 
 }

@@ -165,10 +165,11 @@ void access_keeper::keep_access(int handle)
         narrowed = narrow_acl(acl, lost);
         keep_acl(handle, acl);
     } else {
-        narrowed = permission_bits() != (old->st_mode & 0777);
+        mode_t const bits = permission_bits();
+        narrowed = bits != (old->st_mode & 0777);
         if (lent == 1)
             // What the folder's default ACL lent the new file goes.
-            keep_acl(handle, acl_from_mode(permission_bits()));
+            keep_acl(handle, acl_from_mode(bits));
         else
             keep_permission_bits(handle);
     }

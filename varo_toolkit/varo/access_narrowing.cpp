@@ -17,25 +17,17 @@ mode_t class_bits(mode_t bits, int shift)
     return (bits >> shift) & 07;
 }
 
-bool tag_and_permissions(acl_entry_t entry, acl_tag_t& tag, permissions& granted)
+acl_tag_t tag_of(acl_entry_t entry)
 {
-    acl_permset_t set;
-    if (acl_get_tag_type(entry, &tag) != 0 || acl_get_permset(entry, &set) != 0)
-        return false;
-    granted = 0;
-    for (acl_perm_t const permission : each_permission)
-        if (acl_get_perm(set, permission) == 1)
-            granted |= permission;
-    return true;
+    acl_tag_t tag;
+    return acl_get_tag_type(entry, &tag) == 0 ? tag : ACL_UNDEFINED_TAG;
 }
 
 acl_entry_t entry_of(acl_t acl, acl_tag_t wanted, gid_t const* group = nullptr)
 {
     acl_entry_t entry;
     for (int which = ACL_FIRST_ENTRY; acl_get_entry(acl, which, &entry) == 1; which = ACL_NEXT_ENTRY) {
-        acl_tag_t tag;
-        permissions granted;
-        if (!tag_and_permissions(entry, tag, granted) || tag != wanted)
+        if (tag_of(entry) != wanted)
             continue;
         if (!group)
             return entry;
@@ -48,11 +40,17 @@ acl_entry_t entry_of(acl_t acl, acl_tag_t wanted, gid_t const* group = nullptr)
     return nullptr;
 }
 
+// What `entry` grants; `absent` where there is no such entry.
 permissions permissions_of(acl_entry_t entry, permissions absent)
 {
-    acl_tag_t tag;
-    permissions granted;
-    return entry && tag_and_permissions(entry, tag, granted) ? granted : absent;
+    acl_permset_t set;
+    if (!entry || acl_get_permset(entry, &set) != 0)
+        return absent;
+    permissions granted = 0;
+    for (acl_perm_t const permission : each_permission)
+        if (acl_get_perm(set, permission) == 1)
+            granted |= permission;
+    return granted;
 }
 
 // Tells whether the entry lost a permission.
@@ -75,12 +73,9 @@ bool narrow_for_owner(acl_t acl)
     permissions const owner = permissions_of(entry_of(acl, ACL_USER_OBJ), 0);
     bool changed = false;
     acl_entry_t entry;
-    for (int which = ACL_FIRST_ENTRY; acl_get_entry(acl, which, &entry) == 1; which = ACL_NEXT_ENTRY) {
-        acl_tag_t tag;
-        permissions granted;
-        if (tag_and_permissions(entry, tag, granted) && tag != ACL_USER_OBJ)
+    for (int which = ACL_FIRST_ENTRY; acl_get_entry(acl, which, &entry) == 1; which = ACL_NEXT_ENTRY)
+        if (tag_of(entry) != ACL_USER_OBJ)
             changed = limit(entry, owner) || changed;
-    }
     return changed;
 }
 
